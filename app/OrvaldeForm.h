@@ -1,0 +1,65 @@
+#pragma once
+// The window's handlers: start-up, the buttons, the scroll bar and the two
+// timers. They reach the platform only through the interfaces they are given,
+// so the whole program runs headless in tests and tools.
+
+#include "app/Simulation.h"
+#include "circular/CircularStep.h"
+#include "cycloid/CycloidStep.h"
+#include "surface/Controls.h"
+#include "surface/DrawingSurface.h"
+
+namespace orvalde {
+
+struct FormDevices {
+    WindowHost& window;
+    DrawingSurface& surface;
+    ScrollBarControl& xthesi;
+    TimerControl& timer1;
+    TimerControl& timer2;
+    MessageBox& messages;
+};
+
+class OrvaldeForm {
+public:
+    explicit OrvaldeForm(FormDevices devices) : d_(devices) {}
+
+    // Start-up: sizes the window, installs the world coordinates, lays out the
+    // scroll bar and draws the first picture. The window's load handler runs
+    // inside its first access.
+    void Main();
+
+    void Form_Load();
+    void xthesi_Change();
+    void Command1_Click();  // "TIME ON"
+    void Command2_Click();  // "TIME  OFF"
+    void Command3_Click();  // "NEA EXILIGMENH"
+    void Command4_Click();  // "KYKLIKO"
+    void Command5_Click();  // "time on KYKLIKO"
+    void Command6_Click();  // "CONTINUE"
+    void Command7_Click();  // "STEP"
+    void Command8_Click();  // "TIMEOFF KYKLIKO"
+    void Command9_Click();  // both pendulums together
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // What the last tick of each pendulum computed (for tools and tests).
+    const CycloidTickReport& lastCycloidTick() const { return lastCycloidTick_; }
+    const CircularTickReport& lastCircularTick() const { return lastCircularTick_; }
+
+    Simulation& sim() { return sim_; }
+    const Simulation& sim() const { return sim_; }
+
+private:
+    WindowHost& Window();  // the first access creates the window: Form_Load runs
+    void RunCycloidTick();
+    void RunCircularTick();
+
+    FormDevices d_;
+    Simulation sim_;
+    bool loaded_ = false;
+    CycloidTickReport lastCycloidTick_;
+    CircularTickReport lastCircularTick_;
+};
+
+}  // namespace orvalde

@@ -1,0 +1,69 @@
+#include "app/tools/TraceArguments.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace orvalde {
+namespace {
+
+bool ParseInteger(const std::string& text, long long& value) {
+    if (text.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoll(text.c_str(), &end, 10);
+    return errno == 0 && end && *end == '\0';
+}
+
+}  // namespace
+
+std::optional<TraceArguments> ParseTraceArguments(const std::vector<std::string>& args, std::string& error) {
+    TraceArguments out;
+    bool haveStart = false, haveTicks = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            out.help = true;
+            return out;
+        }
+        if (a == "--circular") {
+            out.circular = true;
+            continue;
+        }
+        if (a != "--start" && a != "--ticks") {
+            error = "unknown argument '" + a + "'";
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            error = a + " needs a value";
+            return std::nullopt;
+        }
+        long long value = 0;
+        const std::string& text = args[++i];
+        if (a == "--start") {
+            if (!ParseInteger(text, value) || value < -120 || value > 0) {
+                error = "--start must be an integer from -120 to 0, got '" + text + "'";
+                return std::nullopt;
+            }
+            out.start = static_cast<int>(value);
+            haveStart = true;
+        } else {
+            if (!ParseInteger(text, value) || value < 0 || value > kMaxTraceTicks) {
+                error = "--ticks must be an integer from 0 to 10000000, got '" + text + "'";
+                return std::nullopt;
+            }
+            out.ticks = value;
+            haveTicks = true;
+        }
+    }
+    if (!haveStart) {
+        error = "missing --start X0 (an integer from -120 to 0)";
+        return std::nullopt;
+    }
+    if (!haveTicks) {
+        error = "missing --ticks N (an integer from 0 to 10000000)";
+        return std::nullopt;
+    }
+    return out;
+}
+
+}  // namespace orvalde

@@ -1,0 +1,124 @@
+#include "app/window/OrvaldeWindow.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+
+#include "app/window/ButtonLayout.h"
+#include "surface/qt/HandlerGate.h"
+
+namespace orvalde {
+
+OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
+    : screenOverride_(screenOverride),
+      surface_(QSize(1, 1), screenOverride ? 1.0 : QGuiApplication::primaryScreen()->devicePixelRatio()),
+      bar_(new QScrollBar(Qt::Horizontal, this)),
+      xthesi_(bar_, surface_),
+      messages_(this) {
+    setWindowTitle("ORVALDE");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const double dpi = screenOverride ? 96.0 : QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    for (const ButtonDesign& design : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(design.caption), this);
+        button->setGeometry(TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
+                            TwipsToPixels(design.width, dpi), TwipsToPixels(design.height, dpi));
+        button->setFocusPolicy(Qt::NoFocus);
+        buttons_[static_cast<std::size_t>(design.number)] = button;
+    }
+    bar_->setGeometry(TwipsToPixels(240, dpi), TwipsToPixels(2280, dpi), TwipsToPixels(2055, dpi),
+                      TwipsToPixels(495, dpi));
+    bar_->setRange(0, 32767);
+    bar_->setValue(0);
+
+    form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_});
+    OrvaldeForm& f = *form_;
+    const std::array<std::function<void()>, 10> handlers{
+        nullptr,
+        [&f] { f.Command1_Click(); },
+        [&f] { f.Command2_Click(); },
+        [&f] { f.Command3_Click(); },
+        [&f] { f.Command4_Click(); },
+        [&f] { f.Command5_Click(); },
+        [&f] { f.Command6_Click(); },
+        [&f] { f.Command7_Click(); },
+        [&f] { f.Command8_Click(); },
+        [&f] { f.Command9_Click(); },
+    };
+    for (int n = 1; n <= 9; ++n) {
+        connect(buttons_[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
+                [this, h = handlers[static_cast<std::size_t>(n)]] { dispatch(h); });
+    }
+    xthesi_.onChange = [this, &f] { dispatch([&f] { f.xthesi_Change(); }); };
+    timer1_.onTick = [this, &f] { dispatch([&f] { f.Timer1_Timer(); }); };
+    timer2_.onTick = [this, &f] { dispatch([&f] { f.Timer2_Timer(); }); };
+}
+
+OrvaldeWindow::~OrvaldeWindow() {
+    xthesi_.onChange = nullptr;
+    timer1_.onTick = nullptr;
+    timer2_.onTick = nullptr;
+}
+
+QPushButton* OrvaldeWindow::button(int number) const {
+    return number >= 1 && number <= 9 ? buttons_[static_cast<std::size_t>(number)] : nullptr;
+}
+
+void OrvaldeWindow::start() { dispatch([this] { form_->Main(); }); }
+
+void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
+    {
+        HandlerGate::Scope scope;
+        handler();
+    }
+    repaintChanged();
+}
+
+void OrvaldeWindow::repaintChanged() {
+    const QRect dirty = surface_.takeDirtyRect();
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+QSize OrvaldeWindow::screenSize() const {
+    if (screenOverride_) return *screenOverride_;
+    return QGuiApplication::primaryScreen()->availableGeometry().size();
+}
+
+double OrvaldeWindow::screenWidth() const { return screenSize().width(); }
+double OrvaldeWindow::screenHeight() const { return screenSize().height(); }
+
+void OrvaldeWindow::setOuterHeight(double h) {
+    const int frame = frameGeometry().height() - height();
+    resize(width(), std::max(1, static_cast<int>(h) - frame));
+    surface_.ensureSize(size());
+}
+
+void OrvaldeWindow::setOuterWidth(double w) {
+    const int frame = frameGeometry().width() - width();
+    resize(std::max(1, static_cast<int>(w) - frame), height());
+    surface_.ensureSize(size());
+}
+
+void OrvaldeWindow::moveTo(double left, double top) { move(static_cast<int>(left), static_cast<int>(top)); }
+
+void OrvaldeWindow::showWindow() { show(); }
+
+void OrvaldeWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QImage& image = surface_.image();
+    const qreal ratio = image.devicePixelRatio();
+    for (const QRect& r : event->region()) {
+        const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+        painter.drawImage(QRectF(r), image, source);
+    }
+}
+
+void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The drawing only ever grows with the window, so a resize loses nothing.
+    surface_.ensureSize(size());
+    surface_.takeDirtyRect();
+    update();
+}
+
+}  // namespace orvalde

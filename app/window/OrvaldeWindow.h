@@ -1,0 +1,71 @@
+#pragma once
+// The program's one window, "ORVALDE": the persistent drawing surface over
+// the whole client area, the nine buttons, the scroll bar xthesi and the two
+// timers, each connected to its handler on the form.
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/OrvaldeForm.h"
+#include "surface/qt/ImageSurface.h"
+#include "surface/qt/QtMessageBox.h"
+#include "surface/qt/QtScrollBar.h"
+#include "surface/qt/QtTimer.h"
+
+namespace orvalde {
+
+class OrvaldeWindow : public QWidget, public WindowHost {
+public:
+    // screenOverride replaces the screen's size (for offscreen snapshots).
+    explicit OrvaldeWindow(std::optional<QSize> screenOverride = std::nullopt);
+    ~OrvaldeWindow() override;
+
+    // Runs start-up (Main) and paints what it drew.
+    void start();
+
+    OrvaldeForm& form() { return *form_; }
+    ImageSurface& surface() { return surface_; }
+    QPushButton* button(int number) const;
+    QScrollBar* scrollBar() const { return bar_; }
+    QtTimer& timer1() { return timer1_; }
+    QtTimer& timer2() { return timer2_; }
+
+    // Runs one handler the way the event loop does: one at a time, then
+    // repaints only what it changed.
+    void dispatch(const std::function<void()>& handler);
+
+    // WindowHost
+    double screenWidth() const override;
+    double screenHeight() const override;
+    void setOuterHeight(double height) override;
+    void setOuterWidth(double width) override;
+    void moveTo(double left, double top) override;
+    double clientWidth() const override { return width(); }
+    double clientHeight() const override { return height(); }
+    void showWindow() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void repaintChanged();
+    QSize screenSize() const;
+
+    std::optional<QSize> screenOverride_;
+    ImageSurface surface_;
+    QScrollBar* bar_;
+    std::array<QPushButton*, 10> buttons_{};  // index = command number
+    QtScrollBar xthesi_;
+    QtTimer timer1_;
+    QtTimer timer2_;
+    QtMessageBox messages_;
+    std::unique_ptr<OrvaldeForm> form_;
+};
+
+}  // namespace orvalde

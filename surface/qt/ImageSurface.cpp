@@ -1,0 +1,244 @@
+#include "surface/qt/ImageSurface.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <QPen>
+#include <QString>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+#include "surface/qt/SegmentClip.h"
+
+namespace orvalde {
+namespace {
+
+// Anything farther out than this, in device pixels, is treated as unusable.
+constexpr double kFarLimit = 1e6;
+// Wider pens are drawn at this width; they would only fill the screen anyway.
+constexpr int kMaxPenPixels = 1000;
+// Slack around every touched area in the dirty rectangle.
+constexpr double kDirtyMargin = 2.0;
+
+QColor toQColor(Rgb c) {
+    return QColor(std::clamp(c.red, 0, 255), std::clamp(c.green, 0, 255), std::clamp(c.blue, 0, 255));
+}
+
+bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+bool withinFarLimit(QPointF p) { return std::abs(p.x()) <= kFarLimit && std::abs(p.y()) <= kFarLimit; }
+
+QSize deviceSizeFor(QSize logical, qreal dpr) {
+    return {static_cast<int>(std::ceil(logical.width() * dpr)), static_cast<int>(std::ceil(logical.height() * dpr))};
+}
+
+}  // namespace
+
+ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio)
+    : dpr_(std::isfinite(devicePixelRatio) && devicePixelRatio > 0 ? devicePixelRatio : 1.0),
+      logicalSize_(logicalSize.expandedTo(QSize(1, 1))),
+      scaleWidth_(logicalSize_.width()),
+      scaleHeight_(logicalSize_.height()) {
+    image_ = QImage(deviceSizeFor(logicalSize_, dpr_), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(dpr_);
+    image_.fill(toQColor(back_));
+    font_.setStyleStrategy(QFont::NoAntialias);
+    beginPainting();
+    markAllDirty();
+}
+
+ImageSurface::~ImageSurface() = default;
+
+void ImageSurface::beginPainting() {
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    // QPainter scales by the image's pixel ratio; undo that so all figures
+    // are placed in device pixels and the raster engine keeps its fast paths.
+    if (dpr_ != 1.0) painter_.setTransform(QTransform::fromScale(1.0 / dpr_, 1.0 / dpr_));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setFont(font_);
+    pen_ = PenKey{};
+}
+
+void ImageSurface::setWorld(double left, double top, double right, double bottom) {
+    const WorldMapping mapping =
+        WorldMapping::fit(left, top, right, bottom, logicalSize_.width(), logicalSize_.height());
+    // A degenerate rectangle would map everything to infinity; keep the old one.
+    if (!std::isfinite(mapping.left) || !std::isfinite(mapping.top) || !std::isfinite(mapping.perUnitX) ||
+        !std::isfinite(mapping.perUnitY) || mapping.perUnitX == 0 || mapping.perUnitY == 0)
+        return;
+    world_ = mapping;
+    scaleWidth_ = right - left;
+    scaleHeight_ = bottom - top;
+}
+
+void ImageSurface::setBackColor(Rgb colour) {
+    back_ = colour;
+    painter_.fillRect(image_.rect(), toQColor(back_));
+    markAllDirty();
+}
+
+void ImageSurface::clear() {
+    painter_.fillRect(image_.rect(), toQColor(back_));
+    curX_ = curY_ = 0;
+    markAllDirty();
+}
+
+QPointF ImageSurface::toDevice(double x, double y) const { return {world_.x(x) * dpr_, world_.y(y) * dpr_}; }
+
+double ImageSurface::penWidthDevice() const { return std::clamp(width_, 1, kMaxPenPixels) * dpr_; }
+
+void ImageSurface::usePen(Rgb colour) {
+    const PenKey key{toQColor(colour).rgb(), penWidthDevice(), style_};
+    if (key == pen_) return;
+    pen_ = key;
+    painter_.setPen(QPen(QColor(key.colour), key.width, style_ == LineStyle::Dashed ? Qt::DashLine : Qt::SolidLine,
+                         Qt::RoundCap, Qt::RoundJoin));
+}
+
+bool ImageSurface::reachesImage(const QRectF& deviceBox, double pad) const {
+    return deviceBox.adjusted(-pad, -pad, pad, pad).intersects(QRectF(image_.rect()));
+}
+
+void ImageSurface::markDirty(const QRectF& deviceBox, double pad) {
+    dirty_ |= deviceBox.adjusted(-pad, -pad, pad, pad).toAlignedRect() & image_.rect();
+}
+
+QRect ImageSurface::takeDirtyRect() {
+    if (dirty_.isEmpty()) return {};
+    const int left = static_cast<int>(std::floor(dirty_.x() / dpr_));
+    const int top = static_cast<int>(std::floor(dirty_.y() / dpr_));
+    const int right = static_cast<int>(std::ceil((dirty_.x() + dirty_.width()) / dpr_));
+    const int bottom = static_cast<int>(std::ceil((dirty_.y() + dirty_.height()) / dpr_));
+    dirty_ = QRect();
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void ImageSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
+    curX_ = x2;
+    curY_ = y2;
+    QPointF a = toDevice(x1, y1);
+    QPointF b = toDevice(x2, y2);
+    if (!finite(a) || !finite(b)) return;
+    const double width = penWidthDevice();
+    const double reach = width + 4;  // keeps round caps of clipped ends off the image
+    if (!clipSegment(a, b, QRectF(image_.rect()).adjusted(-reach, -reach, reach, reach))) return;
+    usePen(colour);
+    painter_.drawLine(a, b);
+    markDirty(QRectF(a, b).normalized(), width + kDirtyMargin);
+}
+
+void ImageSurface::lineTo(float x2, float y2, Rgb colour) { line(curX_, curY_, x2, y2, colour); }
+
+void ImageSurface::point(float x, float y, Rgb colour) {
+    curX_ = x;
+    curY_ = y;
+    const QPointF p = toDevice(x, y);
+    if (!finite(p)) return;
+    const int diameter = std::max(1, static_cast<int>(std::lround(std::clamp(width_, 1, kMaxPenPixels) * dpr_)));
+    const QRectF box(p.x() - diameter, p.y() - diameter, 2.0 * diameter, 2.0 * diameter);
+    if (!reachesImage(box, 0)) return;
+    const QPoint centre(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    fillDot(centre, diameter, toQColor(colour));
+    markDirty(box, kDirtyMargin);
+}
+
+// A dot is the set of pixels whose centres lie within the diameter, laid out
+// on whole pixels around the pixel holding the point, so widths 1 and 2 give
+// 1 and 4 pixels and odd widths are exactly that many pixels across.
+void ImageSurface::fillDot(QPoint centrePixel, int diameter, const QColor& colour) {
+    const QPoint origin = centrePixel - QPoint(diameter / 2, diameter / 2);
+    if (diameter <= 3) {
+        painter_.fillRect(QRect(origin, QSize(diameter, diameter)), colour);
+        return;
+    }
+    const double r = diameter / 2.0;
+    for (int row = 0; row < diameter; ++row) {
+        const double dy = row + 0.5 - r;
+        const double half = std::sqrt(std::max(0.0, r * r - dy * dy));
+        const int first = static_cast<int>(std::ceil(r - half - 0.5));
+        const int last = static_cast<int>(std::floor(r + half - 0.5));
+        if (last >= first) painter_.fillRect(QRect(origin.x() + first, origin.y() + row, last - first + 1, 1), colour);
+    }
+}
+
+void ImageSurface::circle(float cx, float cy, float radius, Rgb colour) {
+    arc(cx, cy, radius, 0.0f, static_cast<float>(2 * std::numbers::pi), colour);
+}
+
+void ImageSurface::arc(float cx, float cy, float radius, float startAngle, float endAngle, Rgb colour) {
+    curX_ = cx;
+    curY_ = cy;
+    const QPointF c = toDevice(cx, cy);
+    // The world radius is measured along x, so circles stay round on screen.
+    const double r = std::abs(radius * world_.perUnitX) * dpr_;
+    if (!finite(c) || !std::isfinite(r) || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
+    if (!withinFarLimit(c) || r > kFarLimit) return;
+    const double width = penWidthDevice();
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    if (!reachesImage(box, width)) return;
+
+    // Counterclockwise from start to end, wrapping past 2 pi, at most one turn.
+    constexpr double kTurn = 2 * std::numbers::pi;
+    double span = static_cast<double>(endAngle) - startAngle;
+    if (span < 0) span = std::fmod(span, kTurn) + kTurn;
+    span = std::min(span, kTurn);
+
+    usePen(colour);
+    if (span >= kTurn) {
+        painter_.drawEllipse(c, r, r);
+    } else {
+        constexpr double kDegrees = 180.0 / std::numbers::pi;
+        QPainterPath path;
+        path.arcMoveTo(box, startAngle * kDegrees);
+        path.arcTo(box, startAngle * kDegrees, span * kDegrees);
+        painter_.drawPath(path);
+    }
+    markDirty(box, width + kDirtyMargin);
+}
+
+void ImageSurface::setTextPosition(float x, float y) {
+    curX_ = x;
+    curY_ = y;
+}
+
+void ImageSurface::print(const std::string& text) {
+    const float startX = curX_;
+    const float startY = curY_;
+    const QPointF topLeft = toLogical(startX, startY);
+    if (!finite(topLeft)) return;
+    const QFontMetricsF metrics(font_, &image_);
+    // Next line: one line spacing lower on screen, back at the starting edge.
+    curY_ = static_cast<float>(startY + metrics.lineSpacing() / world_.perUnitY);
+    if (!withinFarLimit(topLeft * dpr_)) return;
+
+    const QString line = QString::fromStdString(text);
+    usePen(foreColor());
+    // Text is laid out in logical pixels so the font keeps its size on high-DPI screens.
+    if (dpr_ != 1.0) painter_.resetTransform();
+    painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), line);
+    if (dpr_ != 1.0) painter_.setTransform(QTransform::fromScale(1.0 / dpr_, 1.0 / dpr_));
+    const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()));
+    markDirty(QRectF(box.topLeft() * dpr_, box.size() * dpr_), kDirtyMargin);
+}
+
+void ImageSurface::ensureSize(QSize logicalSize) {
+    logicalSize_ = logicalSize_.expandedTo(logicalSize);
+    const QSize wanted = deviceSizeFor(logicalSize_, dpr_).expandedTo(image_.size());
+    if (wanted == image_.size()) return;
+
+    painter_.end();
+    QImage grown(wanted, QImage::Format_RGB32);
+    grown.fill(toQColor(back_));
+    const auto rowBytes = static_cast<std::size_t>(image_.width()) * 4;
+    for (int y = 0; y < image_.height(); ++y) std::memcpy(grown.scanLine(y), image_.constScanLine(y), rowBytes);
+    grown.setDevicePixelRatio(dpr_);
+    image_ = std::move(grown);
+    beginPainting();
+    markAllDirty();
+}
+
+}  // namespace orvalde

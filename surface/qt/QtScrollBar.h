@@ -1,0 +1,44 @@
+#pragma once
+// A horizontal QScrollBar seen as the program's scroll bar: 16-bit range and
+// value, change events on steps, on pages, at the end of a drag and inside
+// the setters, and placement in world units over the drawing.
+
+#include <QMetaObject>
+#include <QScrollBar>
+#include <functional>
+
+#include "surface/Controls.h"
+
+namespace orvalde {
+
+class ImageSurface;
+
+class QtScrollBar : public ScrollBarControl {
+public:
+    // The scroll bar is not owned; its parent should be the widget that
+    // shows the surface, so that logical pixels of both coincide.
+    QtScrollBar(QScrollBar* bar, const ImageSurface& surface);
+    ~QtScrollBar() override;
+    QtScrollBar(const QtScrollBar&) = delete;
+    QtScrollBar& operator=(const QtScrollBar&) = delete;
+
+    std::function<void()> onChange;
+
+    int minimum() const override { return bar_->minimum(); }
+    int maximum() const override { return bar_->maximum(); }
+    int value() const override { return bar_->value(); }
+    void setMinimum(int value) override;
+    void setMaximum(int value) override;
+    void setValue(int value) override;
+    void setLargeChange(int step) override;
+    void setWorldGeometry(double left, double top, double width, double height) override;
+
+    QScrollBar* widget() const { return bar_; }
+
+private:
+    QScrollBar* bar_;
+    const ImageSurface& surface_;
+    QMetaObject::Connection changed_;
+};
+
+}  // namespace orvalde

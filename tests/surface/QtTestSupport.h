@@ -1,0 +1,54 @@
+#pragma once
+// Shared helpers for the Qt surface tests: one QApplication for the whole
+// test binary, and pixel probes over a surface's image.
+
+#include <QApplication>
+#include <QImage>
+#include <QRect>
+
+#include "surface/DrawingSurface.h"
+
+namespace orvalde::surfacetest {
+
+// Creates the application on first use; the platform (offscreen) comes from
+// QT_QPA_PLATFORM.
+inline void ensureApp() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "orvalde-tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: Qt must outlive every test's widgets, up to exit.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+inline QRgb toQRgb(Rgb c) { return qRgb(c.red, c.green, c.blue); }
+
+// Device pixels in the area (clipped to the image) that differ from `colour`.
+inline int countOther(const QImage& image, QRect area, Rgb colour) {
+    area &= image.rect();
+    const QRgb want = toQRgb(colour);
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) != (want & 0xffffff)) ++count;
+    return count;
+}
+
+inline int countOther(const QImage& image, Rgb colour) { return countOther(image, image.rect(), colour); }
+
+// Bounding box of the pixels that differ from `colour` (empty if none).
+inline QRect inkBounds(const QImage& image, Rgb colour) {
+    QRect box;
+    const QRgb want = toQRgb(colour) & 0xffffff;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) != want) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+inline bool isColour(const QImage& image, int x, int y, Rgb colour) {
+    return (image.pixel(x, y) & 0xffffff) == (toQRgb(colour) & 0xffffff);
+}
+
+}  // namespace orvalde::surfacetest
