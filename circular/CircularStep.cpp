@@ -77,7 +77,7 @@ CircularTickReport CircularStep(Simulation& sim, DrawingSurface& surface, const 
 
     const double x = next[2], y = next[3];
     const CircularForces f = CircularForcesAt(pivotX, pivotY, x, y, counters.circularStartY, c.stringLength, weight);
-    for (double v : {next[0], next[1], x, y, f.theta, f.fx, f.fy}) RequireFinite(v, "the circular pendulum");
+    for (double v : {next[0], next[1], x, y, f.theta, f.fx, f.fy}) RequireDrawable(v, "the circular pendulum");
 
     // Commit: the state only ever takes finite values.
     if (counters.circularTicks == 0) {

@@ -80,7 +80,7 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
     const double radius = CurvatureRadius(sim, p.angle);
     const CycloidForces f = CycloidForcesAt(sim, archWidth, x, p, radius);
     for (double v : {next[0], next[1], x, p.y, p.angle, f.contactX, f.contactY, f.psi, radius, f.fx, f.fy}) {
-        RequireFinite(v, "the cycloidal pendulum");
+        RequireDrawable(v, "the cycloidal pendulum");
     }
 
     // Commit: every value below is finite.

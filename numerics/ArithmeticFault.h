@@ -23,4 +23,12 @@ inline double RequireFinite(double value, const char* what) {
     return value;
 }
 
+// Like RequireFinite, for values that are drawn: drawing coordinates are
+// single precision, so anything beyond this bound is an overflow too.
+inline double RequireDrawable(double value, const char* what) {
+    RequireFinite(value, what);
+    if (std::fabs(value) > 1e30) throw ArithmeticFault(std::string("overflow in ") + what);
+    return value;
+}
+
 }  // namespace orvalde

@@ -75,7 +75,6 @@ private:
     bool reachesImage(const QRectF& deviceBox, double pad) const;
     void markDirty(const QRectF& deviceBox, double pad);
     void markAllDirty() { dirty_ = image_.rect(); }
-    void fillDot(QPoint centrePixel, int diameter, const QColor& colour);
 
     QImage image_;
     QPainter painter_;  // declared after image_: ends before the image goes

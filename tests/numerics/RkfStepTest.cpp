@@ -88,11 +88,11 @@ TEST(RkfStep, CallsEachComponentOncePerStageOnOneTrialState) {
 TEST(RkfStep, DoesNothingWithoutComponents) {
     for (const int n : {0, -1, -32768}) {
         int calls = 0;
-        const double y = 1.0;
-        double out = 42.0;
-        RkfStep([&](double, const double*, int) { ++calls; return 1.0; }, 0.0, &y, 0.1, &out, n);
+        const std::vector<double> y{1.0};
+        std::vector<double> out{42.0};
+        RkfStep([&](double, const double*, int) { ++calls; return 1.0; }, 0.0, y.data(), 0.1, out.data(), n);
         EXPECT_EQ(calls, 0);
-        EXPECT_EQ(out, 42.0);
+        EXPECT_EQ(out[0], 42.0);
     }
 }
 
