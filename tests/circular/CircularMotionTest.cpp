@@ -71,9 +71,13 @@ TEST(CircularDerivative, VelocitiesCarriedComponentsAndSharedConstants) {
         sim.constants.stringLength = 3;  // stale values each call must overwrite
         sim.constants.bobWeight = 1;
         const double d = CircularDerivative(sim, 123, state, i);
-        if (i == 2) EXPECT_EQ(d, 1.25);
-        if (i == 3) EXPECT_EQ(d, -2.5);
-        if (i < 0 || i > 3) EXPECT_EQ(d, 0) << i;
+        if (i == 2) {
+            EXPECT_EQ(d, 1.25);
+        } else if (i == 3) {
+            EXPECT_EQ(d, -2.5);
+        } else if (i < 0 || i > 3) {
+            EXPECT_EQ(d, 0) << i;
+        }
         EXPECT_EQ(sim.constants.stringLength, 80) << i;
         EXPECT_EQ(sim.constants.pi, kPi) << i;
         EXPECT_EQ(sim.constants.bobWeight, 10.0f) << i;

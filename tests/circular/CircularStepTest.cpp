@@ -131,7 +131,9 @@ TEST(CircularStep, NextTickErasesStringArrowsAndParallelogramAtTheSameCoordinate
             ASSERT_NE(erase, eraseEnd) << "tick " << tick << " leaves a line at (" << drawn.x1 << ", " << drawn.y1
                                        << ") - (" << drawn.x2 << ", " << drawn.y2 << ")";
             EXPECT_GE(erase->width, drawn.width);
-            if (drawn.colour == Rgb{0, 30, 50}) EXPECT_EQ(erase->width, 29);
+            if (drawn.colour == Rgb{0, 30, 50}) {
+                EXPECT_EQ(erase->width, 29);
+            }
         }
         before = now;
     }

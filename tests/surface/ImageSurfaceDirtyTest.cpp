@@ -12,10 +12,7 @@ namespace {
 constexpr Rgb kBack{255, 255, 255};
 constexpr Rgb kInk{0, 0, 0};
 
-class ImageSurfaceDirty : public ::testing::Test {
-protected:
-    void SetUp() override { surfacetest::ensureApp(); }
-};
+using ImageSurfaceDirty = surfacetest::WithApp;
 
 TEST_F(ImageSurfaceDirty, StartsFullAndResetsAfterTake) {
     ImageSurface s(QSize(120, 90));

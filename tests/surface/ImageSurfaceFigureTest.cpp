@@ -21,10 +21,9 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBack{90, 240, 240};
 
 // A 200x200 surface with the world origin at pixel (100, 100), y up.
-class ImageSurfaceFigures : public ::testing::Test {
+class ImageSurfaceFigures : public surfacetest::WithApp {
 protected:
     void SetUp() override {
-        surfacetest::ensureApp();
         s.setWorld(-100, 100, 100, -100);
         s.setBackColor(kBack);
     }

@@ -14,10 +14,7 @@ using surfacetest::isColour;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
-class ImageSurfaceMapping : public ::testing::Test {
-protected:
-    void SetUp() override { surfacetest::ensureApp(); }
-};
+using ImageSurfaceMapping = surfacetest::WithApp;
 
 TEST_F(ImageSurfaceMapping, WorldOriginIsImageCentreAndYRunsUp) {
     ImageSurface s(QSize(200, 100));

@@ -14,10 +14,9 @@
 namespace orvalde {
 namespace {
 
-class QtScrollBarTest : public ::testing::Test {
+class QtScrollBarTest : public surfacetest::WithApp {
 protected:
     void SetUp() override {
-        surfacetest::ensureApp();
         host = std::make_unique<QWidget>();
         bar = new QScrollBar(host.get());
         control = std::make_unique<QtScrollBar>(bar, surface);

@@ -14,10 +14,9 @@
 namespace orvalde {
 namespace {
 
-class QtTimerTest : public ::testing::Test {
+class QtTimerTest : public surfacetest::WithApp {
 protected:
     void SetUp() override {
-        surfacetest::ensureApp();
         timer.onTick = [this] {
             ++ticks;
             gateHeld = HandlerGate::busy();

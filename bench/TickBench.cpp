@@ -1,0 +1,83 @@
+// One animation tick of each pendulum, on the Qt image surface of a full-HD
+// window and on a surface that draws nothing (the physics alone).
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "app/OrvaldeForm.h"
+#include "surface/NullSurface.h"
+#include "surface/RecordingControls.h"
+#include "surface/qt/ImageSurface.h"
+
+namespace orvalde {
+namespace {
+
+void EnsureGuiApp() {
+    static int argc = 1;
+    static char name[] = "orvalde-bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }();
+    (void)app;
+}
+
+// The program started up on a given surface, with both pendulums released
+// from the scroll bar's value -100.
+template <class Surface>
+struct BenchProgram {
+    Surface surface;
+    RecordingWindowHost window{1920, 1080};
+    RecordingScrollBar xthesi;
+    RecordingTimer timer1, timer2;
+    RecordingMessageBox messages;
+    OrvaldeForm form{FormDevices{window, surface, xthesi, timer1, timer2, messages}};
+
+    template <class... Args>
+    explicit BenchProgram(Args&&... args) : surface(std::forward<Args>(args)...) {
+        xthesi.onChange = [this] { form.xthesi_Change(); };
+        form.Main();
+        xthesi.setValue(-100);
+        form.Command1_Click();
+        form.Command5_Click();
+        form.Command9_Click();
+    }
+};
+
+std::unique_ptr<BenchProgram<ImageSurface>> FullHd() {
+    EnsureGuiApp();
+    return std::make_unique<BenchProgram<ImageSurface>>(QSize(1920, 1080), 1.0);
+}
+
+void BM_CycloidStepImage(benchmark::State& state) {
+    auto p = FullHd();
+    for (auto _ : state) p->form.Timer1_Timer();
+}
+BENCHMARK(BM_CycloidStepImage)->Name("CycloidStep/1920x1080")->Unit(benchmark::kMicrosecond);
+
+void BM_CycloidStepPhysics(benchmark::State& state) {
+    auto p = std::make_unique<BenchProgram<NullSurface>>();
+    for (auto _ : state) p->form.Timer1_Timer();
+}
+BENCHMARK(BM_CycloidStepPhysics)->Name("CycloidStep/physics")->Unit(benchmark::kMicrosecond);
+
+void BM_CircularStepImage(benchmark::State& state) {
+    auto p = FullHd();
+    for (auto _ : state) p->form.Timer2_Timer();
+}
+BENCHMARK(BM_CircularStepImage)->Name("CircularStep/1920x1080")->Unit(benchmark::kMicrosecond);
+
+void BM_BothPendulums(benchmark::State& state) {
+    auto p = FullHd();
+    for (auto _ : state) {
+        p->form.Timer1_Timer();
+        p->form.Timer2_Timer();
+    }
+}
+BENCHMARK(BM_BothPendulums)->Name("BothPendulums/1920x1080")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace orvalde
