@@ -27,12 +27,13 @@ void ErasePrevious(Simulation& sim, DrawingSurface& surface, double pivotX, doub
     surface.line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(pivotX), static_cast<float>(pivotY),
                  bg);
     DrawArrow(sim, x, y, fx, fy, surface, kEraseArrow);
-    DrawArrow(sim, x, y, fx, fy + kArrowScale * weight, surface, kEraseArrow);
+    DrawArrow(sim, x, y, fx, kArrowScale * (m.lastCircularForceY + weight), surface, kEraseArrow);
     surface.setLineWidth(29);
     DrawArrow(sim, x, y, 0, -kArrowScale * weight, surface, kEraseArrow);
     surface.line(static_cast<float>(x), static_cast<float>(y - kArrowScale * weight), static_cast<float>(x + fx),
                  static_cast<float>(y + fy), kEraseArrow);
-    surface.lineTo(static_cast<float>(x + fx), static_cast<float>(y + fy + kArrowScale * weight), kEraseArrow);
+    surface.lineTo(static_cast<float>(x + fx), static_cast<float>(y + kArrowScale * (m.lastCircularForceY + weight)),
+                   kEraseArrow);
 }
 
 }  // namespace

@@ -127,6 +127,9 @@ void DrawWrappedString(Simulation& sim, DrawingSurface& surface, double x) {
     // last vertex reaches or passes the contact point. The first pass always
     // stalls once, since it starts on the cusp itself.
     while (leftCheek ? prev.x > cx : prev.x < cx) {
+        // A cheek ends at its foot, half a turn from the cusp; a contact point
+        // beyond it (the bob thrown off its arch) is not followed further.
+        if (phi > 2 * pi) return;
         const double nextX = leftCheek ? -pi * a - a * phi + a * std::sin(phi) : -pi * a + a * phi - a * std::sin(phi);
         const Point next{nextX, a * (std::cos(phi) + 1)};
         if (next.x - prev.x == 0) {

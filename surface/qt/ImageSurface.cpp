@@ -10,6 +10,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "surface/qt/PixelMath.h"
 #include "surface/qt/SegmentClip.h"
 #include "surface/qt/SpanFill.h"
 
@@ -23,9 +24,9 @@ constexpr int kMaxPenPixels = 1000;
 // Slack around every touched area in the dirty rectangle.
 constexpr double kDirtyMargin = 2.0;
 
-QColor toQColor(Rgb c) {
-    return QColor(std::clamp(c.red, 0, 255), std::clamp(c.green, 0, 255), std::clamp(c.blue, 0, 255));
-}
+QRgb toQRgb(Rgb c) { return qRgb(std::clamp(c.red, 0, 255), std::clamp(c.green, 0, 255), std::clamp(c.blue, 0, 255)); }
+
+QColor toQColor(Rgb c) { return QColor(toQRgb(c)); }
 
 bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
@@ -93,7 +94,7 @@ QPointF ImageSurface::toDevice(double x, double y) const { return {world_.x(x) *
 double ImageSurface::penWidthDevice() const { return std::clamp(width_, 1, kMaxPenPixels) * dpr_; }
 
 void ImageSurface::usePen(Rgb colour) {
-    const PenKey key{toQColor(colour).rgb(), penWidthDevice(), style_};
+    const PenKey key{toQRgb(colour), penWidthDevice(), style_};
     if (key == pen_) return;
     pen_ = key;
     painter_.setPen(QPen(QColor(key.colour), key.width, style_ == LineStyle::Dashed ? Qt::DashLine : Qt::SolidLine,
@@ -105,7 +106,12 @@ bool ImageSurface::reachesImage(const QRectF& deviceBox, double pad) const {
 }
 
 void ImageSurface::markDirty(const QRectF& deviceBox, double pad) {
-    dirty_ |= deviceBox.adjusted(-pad, -pad, pad, pad).toAlignedRect() & image_.rect();
+    const double left = std::max(deviceBox.left() - pad, 0.0);
+    const double top = std::max(deviceBox.top() - pad, 0.0);
+    const double right = std::min(deviceBox.right() + pad, static_cast<double>(image_.width()));
+    const double bottom = std::min(deviceBox.bottom() + pad, static_cast<double>(image_.height()));
+    if (!(left < right && top < bottom)) return;
+    dirty_ |= QRect(QPoint(floorToInt(left), floorToInt(top)), QPoint(ceilToInt(right) - 1, ceilToInt(bottom) - 1));
 }
 
 QRect ImageSurface::takeDirtyRect() {
@@ -130,12 +136,14 @@ void ImageSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
     if (style_ == LineStyle::Solid && width >= 2) {
         // Wide solid lines are the bulk of every animation tick.
         PixelRows rows(image_);
-        fillCapsule(rows, a, b, width / 2, toQColor(colour).rgb());
+        fillCapsule(rows, a, b, width / 2, toQRgb(colour));
     } else {
         usePen(colour);  // thin and dashed lines: QPainter's own fast paths
         painter_.drawLine(a, b);
     }
-    markDirty(QRectF(a, b).normalized(), width + kDirtyMargin);
+    const QPointF low(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+    const QPointF high(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
+    markDirty(QRectF(low, high), width + kDirtyMargin);
 }
 
 void ImageSurface::lineTo(float x2, float y2, Rgb colour) { line(curX_, curY_, x2, y2, colour); }
@@ -148,9 +156,9 @@ void ImageSurface::point(float x, float y, Rgb colour) {
     const int diameter = std::max(1, static_cast<int>(std::lround(std::clamp(width_, 1, kMaxPenPixels) * dpr_)));
     const QRectF box(p.x() - diameter, p.y() - diameter, 2.0 * diameter, 2.0 * diameter);
     if (!reachesImage(box, 0)) return;
-    const QPoint centre(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    const QPoint centre(floorToInt(p.x()), floorToInt(p.y()));
     PixelRows rows(image_);
-    fillDot(rows, centre, diameter, toQColor(colour).rgb());
+    fillDot(rows, centre, diameter, toQRgb(colour));
     markDirty(box, kDirtyMargin);
 }
 

@@ -51,6 +51,7 @@ public:
     void ensureSize(QSize logicalSize);
     QSize logicalSize() const { return logicalSize_; }
     qreal devicePixelRatio() const { return dpr_; }
+    // Draw it by reference: QImage deep-copies an image that is being painted.
     const QImage& image() const { return image_; }
 
     // The area touched since the last call, in logical pixels; resets it.

@@ -7,6 +7,10 @@ namespace orvalde {
 // Liang-Barsky: the segment is a + t (b - a) for t in [0, 1]; each edge of the
 // rectangle narrows the range of t that stays inside.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& bounds) {
+    const auto inside = [&bounds](QPointF p) {
+        return p.x() >= bounds.left() && p.x() <= bounds.right() && p.y() >= bounds.top() && p.y() <= bounds.bottom();
+    };
+    if (inside(a) && inside(b)) return true;  // the common case: nothing to cut
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
     double t0 = 0.0, t1 = 1.0;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "surface/qt/PixelMath.h"
+
 namespace orvalde {
 namespace {
 
@@ -25,22 +27,12 @@ struct Interval {
     }
 };
 
-// The x for which slope * x + offset lies in [low, high].
-Interval solveLinear(double slope, double offset, double low, double high) {
-    if (slope == 0) {
-        if (offset >= low && offset <= high)
-            return {-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
-        return {};
-    }
-    const double a = (low - offset) / slope;
-    const double b = (high - offset) / slope;
-    return {std::min(a, b), std::max(a, b)};
-}
-
 }  // namespace
 
 PixelRows::PixelRows(QImage& image)
-    : bits_(image.bits()), bytesPerLine_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {}
+    : bits_(image.bits()), bytesPerLine_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {
+    Q_ASSERT(image.depth() == 32);
+}
 
 void PixelRows::fill(int y, int first, int last, QRgb colour) {
     if (y < 0 || y >= height_) return;
@@ -52,35 +44,53 @@ void PixelRows::fill(int y, int first, int last, QRgb colour) {
 }
 
 void fillCapsule(PixelRows& rows, QPointF a, QPointF b, double radius, QRgb colour) {
-    a -= QPointF(kTieBreak, kTieBreak);
-    b -= QPointF(kTieBreak, kTieBreak);
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double ax = a.x() - kTieBreak, ay = a.y() - kTieBreak;
+    const double bx = b.x() - kTieBreak, by = b.y() - kTieBreak;
+    const double dx = bx - ax, dy = by - ay;
     const double lengthSquared = dx * dx + dy * dy;
     const double reach = radius * std::sqrt(lengthSquared);
     const double r2 = radius * radius;
+    // The band between the end discs is bounded by two lines across the
+    // segment (through a and b) and two along it (at +-radius); each row
+    // meets them at x = base + row offset * slope.
+    const bool hasBand = lengthSquared > 0;
+    const double acrossSlope = dx != 0 ? -dy / dx : 0, acrossWidth = dx != 0 ? lengthSquared / dx : 0;
+    const double alongSlope = dy != 0 ? dx / dy : 0, alongHalf = dy != 0 ? std::abs(reach / dy) : 0;
+    const double lastColumn = rows.width();
 
-    const int top = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - radius)));
-    const int bottom = std::min(rows.height() - 1, static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
+    const int top = std::max(0, floorToInt(std::min(ay, by) - radius));
+    const int bottom = std::min(rows.height() - 1, ceilToInt(std::max(ay, by) + radius));
     for (int y = top; y <= bottom; ++y) {
         // The capsule is convex, so its row section is the hull of the
-        // sections of its two end discs and of the band between them.
+        // sections of its two end discs and of the band.
         Interval span;
-        for (const QPointF& end : {a, b}) {
-            const double off = y - end.y();
-            if (off * off <= r2) {
-                const double half = std::sqrt(r2 - off * off);
-                span.cover(end.x() - half, end.x() + half);
-            }
+        const double offA = y - ay, offB = y - by;
+        if (offA * offA <= r2) {
+            const double half = std::sqrt(r2 - offA * offA);
+            span.cover(ax - half, ax + half);
         }
-        if (lengthSquared > 0) {
-            const double fromA = y - a.y();
-            Interval band = solveLinear(dx, fromA * dy - a.x() * dx, 0, lengthSquared);  // along the segment
-            band.intersect(solveLinear(dy, -a.x() * dy - fromA * dx, -reach, reach));  // across it
+        if (offB * offB <= r2) {
+            const double half = std::sqrt(r2 - offB * offB);
+            span.cover(bx - half, bx + half);
+        }
+        if (hasBand) {
+            Interval band{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+            if (dx != 0) {
+                const double start = ax + offA * acrossSlope;
+                band.intersect({std::min(start, start + acrossWidth), std::max(start, start + acrossWidth)});
+            } else if (offA * dy < 0 || offA * dy > lengthSquared) {
+                band = {};  // a vertical segment: the row is beyond one of its ends
+            }
+            if (dy != 0) {
+                const double middle = ax + offA * alongSlope;
+                band.intersect({middle - alongHalf, middle + alongHalf});
+            } else if (std::abs(offA * dx) > reach) {
+                band = {};  // a horizontal segment: the row is outside its width
+            }
             if (!band.empty()) span.cover(band.lo, band.hi);
         }
         if (span.empty()) continue;
-        rows.fill(y, static_cast<int>(std::ceil(std::max(span.lo, -1.0))),
-                  static_cast<int>(std::floor(std::min(span.hi, static_cast<double>(rows.width())))), colour);
+        rows.fill(y, ceilToInt(std::max(span.lo, -1.0)), floorToInt(std::min(span.hi, lastColumn)), colour);
     }
 }
 
@@ -91,8 +101,8 @@ void fillDot(PixelRows& rows, QPoint centrePixel, int diameter, QRgb colour) {
         // Pixel centres within the radius of the box centre.
         const double off = row + 0.5 - r;
         const double half = std::sqrt(std::max(0.0, r * r - off * off));
-        const int first = static_cast<int>(std::ceil(r - half - 0.5));
-        const int last = static_cast<int>(std::floor(r + half - 0.5));
+        const int first = ceilToInt(r - half - 0.5);
+        const int last = floorToInt(r + half - 0.5);
         rows.fill(origin.y() + row, origin.x() + first, origin.x() + last, colour);
     }
 }

@@ -49,9 +49,8 @@ TEST(Evolute, DotsFromTheTopDownBothCheeksThenReferenceLines) {
     const Pressed r = Press(p);
     ASSERT_EQ(r.calls.size(), 405u);
     for (int i = 0; i < 402; ++i) {
-        EXPECT_EQ(r.calls[i].kind, DrawKind::Point) << i;
-        EXPECT_EQ(r.calls[i].colour, kGreen) << i;
-        EXPECT_EQ(r.calls[i].width, 3) << i;
+        const DrawCall& dot = r.calls[i];
+        EXPECT_TRUE(dot.kind == DrawKind::Point && dot.colour == kGreen && dot.width == 3) << i;
     }
     for (int top : {0, 201}) {
         EXPECT_FLOAT_EQ(r.calls[top].x1, -20 * kPi);
@@ -62,9 +61,8 @@ TEST(Evolute, DotsFromTheTopDownBothCheeksThenReferenceLines) {
     EXPECT_NEAR(r.calls[401].x1, 0, 1e-4);
     EXPECT_NEAR(r.calls[401].y1, 0, 1e-4);
     for (int i = 402; i < 405; ++i) {
-        EXPECT_EQ(r.calls[i].kind, DrawKind::Line);
-        EXPECT_EQ(r.calls[i].colour, (Rgb{255, 0, 0}));
-        EXPECT_EQ(r.calls[i].width, 3);
+        const DrawCall& line = r.calls[i];
+        EXPECT_TRUE(line.kind == DrawKind::Line && line.colour == (Rgb{255, 0, 0}) && line.width == 3) << i;
     }
     EXPECT_EQ(p.surface.lineWidth(), 3);
 }
@@ -93,10 +91,8 @@ TEST(Evolute, PressingAgainDrawsTheSameAndChangesNoState) {
     EXPECT_EQ(second.stateAfter, first.stateBefore);
     ASSERT_EQ(second.calls.size(), first.calls.size());
     for (std::size_t i = 0; i < first.calls.size(); ++i) {
-        EXPECT_EQ(second.calls[i].x1, first.calls[i].x1) << i;
-        EXPECT_EQ(second.calls[i].y1, first.calls[i].y1) << i;
-        EXPECT_EQ(second.calls[i].x2, first.calls[i].x2) << i;
-        EXPECT_EQ(second.calls[i].y2, first.calls[i].y2) << i;
+        const DrawCall &a = first.calls[i], &b = second.calls[i];
+        EXPECT_TRUE(a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2) << i;
     }
     EXPECT_EQ(p.timer1.interval(), 0);
     EXPECT_EQ(p.timer2.interval(), 0);

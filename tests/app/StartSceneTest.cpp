@@ -85,6 +85,17 @@ TEST(StartScene, WrappedStringAtTheRightCuspRunsTheWholeCheek) {
     EXPECT_DOUBLE_EQ(sim.constants.pi, kPi);
 }
 
+TEST(StartScene, WrappedStringStopsAtTheFootOfTheCheek) {
+    // A rolling position far off the arch (the bob thrown off it) must not
+    // trace the cheek's continuation for ever.
+    for (double x : {-1e6, 1e6}) {
+        Simulation sim;
+        RecordingSurface surface;
+        DrawWrappedString(sim, surface, x);
+        EXPECT_LE(surface.calls().size(), 2 * 1002u);
+    }
+}
+
 TEST(StartScene, NarrowSurfaceDrawsOnlyLinesAndTextLeftOfTheLimit) {
     HeadlessOrvalde p(500, 1000);  // half width 83.3: x min = -63.33
     p.form.Main();

@@ -125,21 +125,25 @@ TEST(CircularControls, BothTogetherRestartsCountersOnly) {
     EXPECT_TRUE(p.timer2.running());
 }
 
+// "KYKLIKO" draws the start picture and leaves the animation as it is,
+// running or stopped.
 TEST(CircularControls, KyklikoOnlyDraws) {
     Program p;
     p.form.Command1_Click();
     p.form.Command5_Click();
     p.Ticks(12);
-    p.form.Command8_Click();
-    const std::vector<double> before = Flatten(p.sim());
-    p.surface.forget();
-    p.form.Command4_Click();
-    EXPECT_EQ(Flatten(p.sim()), before);
-    EXPECT_FALSE(p.timer2.enabled());
-    EXPECT_EQ(p.timer2.interval(), 1);
-    ASSERT_EQ(p.surface.calls().size(), 2u);
-    EXPECT_EQ(p.surface.calls()[0].kind, DrawKind::Point);
-    EXPECT_EQ(p.surface.calls()[1].kind, DrawKind::Line);
+    for (bool running : {true, false}) {
+        if (!running) p.form.Command8_Click();
+        const std::vector<double> before = Flatten(p.sim());
+        p.surface.forget();
+        p.form.Command4_Click();
+        EXPECT_EQ(Flatten(p.sim()), before);
+        EXPECT_EQ(p.timer2.enabled(), running);
+        EXPECT_EQ(p.timer2.interval(), 1);
+        ASSERT_EQ(p.surface.calls().size(), 2u);
+        EXPECT_EQ(p.surface.calls()[0].kind, DrawKind::Point);
+        EXPECT_EQ(p.surface.calls()[1].kind, DrawKind::Line);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,229 @@
+#include "app/tools/FuzzDriver.h"
+
+#include <QGuiApplication>
+#include <cmath>
+#include <memory>
+
+#include "app/OrvaldeForm.h"
+#include "surface/CheckingSurface.h"
+#include "surface/RecordingControls.h"
+#include "surface/qt/ImageSurface.h"
+
+namespace orvalde {
+namespace {
+
+void EnsureGuiApp() {
+    if (QGuiApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "orvalde-fuzz";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv);
+}
+
+// Every value the program keeps between events, by name.
+std::optional<std::string> FirstNonFinite(const Simulation& s) {
+    const CycloidStepMemory& m = s.cycloidStep;
+    const ExactPendulumMemory& e = s.exactPendulum;
+    const CircularStepMemory& c = s.circularStep;
+    const std::pair<const char*, double> values[] = {
+        {"pi", s.constants.pi},
+        {"stringLength", s.constants.stringLength},
+        {"bobVX", s.cycloid.bobVX},
+        {"bobVY", s.cycloid.bobVY},
+        {"bobX", s.cycloid.bobX},
+        {"bobY", s.cycloid.bobY},
+        {"contactX", s.cycloid.contactX},
+        {"contactY", s.cycloid.contactY},
+        {"rollAngle", s.cycloid.rollAngle},
+        {"circularBobX", s.circular.circularBobX},
+        {"circularBobY", s.circular.circularBobY},
+        {"cycloidStartY", s.counters.cycloidStartY},
+        {"circularStartY", s.counters.circularStartY},
+        {"circularStartAngle", s.counters.circularStartAngle},
+        {"bobPathAngle", m.bobPathAngle},
+        {"lastBobX", m.lastBobX},
+        {"lastBobY", m.lastBobY},
+        {"lastContactX", m.lastContactX},
+        {"lastContactY", m.lastContactY},
+        {"lastVX", m.lastVX},
+        {"lastVY", m.lastVY},
+        {"lastForceX", m.lastForceX},
+        {"lastForceY", m.lastForceY},
+        {"lastCircleX", m.lastCircleX},
+        {"lastCircleY", m.lastCircleY},
+        {"lastCircleR", m.lastCircleR},
+        {"lastExactBobX", e.lastExactBobX},
+        {"lastExactBobY", e.lastExactBobY},
+        {"lastExactForceX", e.lastExactForceX},
+        {"lastExactForceY", e.lastExactForceY},
+        {"firstExactBobX", e.firstExactBobX},
+        {"firstExactBobY", e.firstExactBobY},
+        {"circularVX", c.circularVX},
+        {"circularVY", c.circularVY},
+        {"lastCircularBobX", c.lastCircularBobX},
+        {"lastCircularBobY", c.lastCircularBobY},
+        {"lastCircularVX", c.lastCircularVX},
+        {"lastCircularVY", c.lastCircularVY},
+        {"lastCircularForceX", c.lastCircularForceX},
+        {"lastCircularForceY", c.lastCircularForceY},
+    };
+    for (const auto& [name, v] : values)
+        if (!std::isfinite(v)) return std::string(name);
+    for (int i = 0; i < 8; ++i) {
+        for (double v : {m.cycloidState[i], m.cycloidStateNext[i], c.circularState[i], c.circularStateNext[i]})
+            if (!std::isfinite(v)) return std::string("a state array");
+    }
+    return std::nullopt;
+}
+
+// The program started up on a small image surface, as a user would meet it.
+class FuzzTarget {
+public:
+    FuzzTarget() : image_(QSize(240, 160), 1.0), surface_(image_) {
+        xthesi_.onChange = [this] { form_.xthesi_Change(); };
+        form_.Main();
+    }
+
+    std::optional<std::string> apply(const FuzzEvent& e) {
+        switch (e.kind) {
+            case FuzzKind::Button: press(e.value); break;
+            case FuzzKind::ArrowLeft: xthesi_.setValue(xthesi_.value() - 1); break;
+            case FuzzKind::ArrowRight: xthesi_.setValue(xthesi_.value() + 1); break;
+            case FuzzKind::PageLeft: xthesi_.setValue(xthesi_.value() - xthesi_.largeChange()); break;
+            case FuzzKind::PageRight: xthesi_.setValue(xthesi_.value() + xthesi_.largeChange()); break;
+            case FuzzKind::Drag: xthesi_.setValue(e.value); break;
+            case FuzzKind::Minimum: xthesi_.setValue(xthesi_.minimum()); break;
+            case FuzzKind::Maximum: xthesi_.setValue(xthesi_.maximum()); break;
+            case FuzzKind::Tick1:
+                if (timer1_.running()) form_.Timer1_Timer();
+                break;
+            case FuzzKind::Tick2:
+                if (timer2_.running()) form_.Timer2_Timer();
+                break;
+        }
+        if (auto name = FirstNonFinite(form_.sim())) return "non-finite " + *name;
+        if (surface_.nonFiniteCalls() > 0) return "drawing call with a non-finite coordinate";
+        if (!messages_.shown.empty()) return "message shown: " + messages_.shown.front();
+        return std::nullopt;
+    }
+
+private:
+    void press(int n) {
+        switch (n) {
+            case 1: form_.Command1_Click(); break;
+            case 2: form_.Command2_Click(); break;
+            case 3: form_.Command3_Click(); break;
+            case 4: form_.Command4_Click(); break;
+            case 5: form_.Command5_Click(); break;
+            case 6: form_.Command6_Click(); break;
+            case 7: form_.Command7_Click(); break;
+            case 8: form_.Command8_Click(); break;
+            default: form_.Command9_Click(); break;
+        }
+    }
+
+    ImageSurface image_;
+    CheckingSurface surface_;
+    RecordingWindowHost window_{240, 160};
+    RecordingScrollBar xthesi_;
+    RecordingTimer timer1_, timer2_;
+    RecordingMessageBox messages_;
+    OrvaldeForm form_{FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_}};
+};
+
+constexpr const char* kKindNames[] = {"button", "left", "right", "pageleft", "pageright",
+                                      "drag",   "min",  "max",   "tick1",    "tick2"};
+
+}  // namespace
+
+std::string Describe(const FuzzEvent& e) {
+    const std::string name = kKindNames[static_cast<int>(e.kind)];
+    if (e.kind == FuzzKind::Button || e.kind == FuzzKind::Drag) return name + " " + std::to_string(e.value);
+    return name;
+}
+
+std::optional<FuzzEvent> ParseFuzzEvent(const std::string& text) {
+    for (int k = 0; k < 10; ++k) {
+        const std::string name = kKindNames[k];
+        const auto kind = static_cast<FuzzKind>(k);
+        const bool takesValue = kind == FuzzKind::Button || kind == FuzzKind::Drag;
+        if (!takesValue && text == name) return FuzzEvent{kind, 0};
+        if (takesValue && text.rfind(name + " ", 0) == 0) {
+            try {
+                return FuzzEvent{kind, std::stoi(text.substr(name.size() + 1))};
+            } catch (...) {
+                return std::nullopt;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+FuzzEvent FuzzEventSource::next() {
+    // Ticks half of the time, so that the animations get far; buttons and
+    // the scroll bar share the rest.
+    const int roll = static_cast<int>(rng_() % 100);
+    if (roll < 25) return {FuzzKind::Tick1, 0};
+    if (roll < 50) return {FuzzKind::Tick2, 0};
+    if (roll < 80) return {FuzzKind::Button, 1 + static_cast<int>(rng_() % 9)};
+    switch (roll % 7) {
+        case 0: return {FuzzKind::ArrowLeft, 0};
+        case 1: return {FuzzKind::ArrowRight, 0};
+        case 2: return {FuzzKind::PageLeft, 0};
+        case 3: return {FuzzKind::PageRight, 0};
+        case 4: return {FuzzKind::Minimum, 0};
+        case 5: return {FuzzKind::Maximum, 0};
+        default: return {FuzzKind::Drag, -130 + static_cast<int>(rng_() % 141)};  // also beyond both ends
+    }
+}
+
+std::optional<FuzzFailure> RunFuzzEvents(const std::vector<FuzzEvent>& events) {
+    EnsureGuiApp();
+    FuzzTarget target;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (auto what = target.apply(events[i])) return FuzzFailure{i, *what};
+    }
+    return std::nullopt;
+}
+
+std::optional<FuzzFailure> RunFuzzSeed(std::uint64_t seed, std::uint64_t count, std::vector<FuzzEvent>* failing) {
+    EnsureGuiApp();
+    FuzzTarget target;
+    FuzzEventSource source(seed);
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const FuzzEvent e = source.next();
+        if (auto what = target.apply(e)) {
+            if (failing) {
+                FuzzEventSource replay(seed);
+                failing->clear();
+                for (std::uint64_t j = 0; j <= i; ++j) failing->push_back(replay.next());
+            }
+            return FuzzFailure{static_cast<std::size_t>(i), *what};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<FuzzEvent> MinimizeFuzzFailure(std::vector<FuzzEvent> failing) {
+    auto fails = [](const std::vector<FuzzEvent>& events) { return RunFuzzEvents(events).has_value(); };
+    if (!fails(failing)) return failing;
+    // Cut at the first failure, then remove ever smaller chunks while it
+    // still fails.
+    failing.resize(RunFuzzEvents(failing)->index + 1);
+    for (std::size_t chunk = failing.size() / 2; chunk >= 1; chunk /= 2) {
+        for (std::size_t start = 0; start + chunk <= failing.size();) {
+            std::vector<FuzzEvent> shorter(failing.begin(), failing.begin() + static_cast<long>(start));
+            shorter.insert(shorter.end(), failing.begin() + static_cast<long>(start + chunk), failing.end());
+            if (fails(shorter)) {
+                failing = std::move(shorter);
+            } else {
+                start += chunk;
+            }
+        }
+        if (chunk == 1) break;
+    }
+    return failing;
+}
+
+}  // namespace orvalde
