@@ -3,27 +3,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <memory>
 
 #include "app/OrvaldeForm.h"
 #include "surface/NullSurface.h"
 #include "surface/RecordingControls.h"
+#include "surface/qt/Application.h"
 #include "surface/qt/ImageSurface.h"
 
 namespace orvalde {
 namespace {
 
-void EnsureGuiApp() {
-    static int argc = 1;
-    static char name[] = "orvalde-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 // The program started up on a given surface, with both pendulums released
 // from the scroll bar's value -100.
@@ -48,7 +38,7 @@ struct BenchProgram {
 };
 
 std::unique_ptr<BenchProgram<ImageSurface>> FullHd() {
-    EnsureGuiApp();
+    EnsureQtApplication();
     return std::make_unique<BenchProgram<ImageSurface>>(QSize(1920, 1080), 1.0);
 }
 

@@ -1,25 +1,17 @@
 #include "app/tools/FuzzDriver.h"
 
-#include <QGuiApplication>
 #include <cmath>
 #include <memory>
 
 #include "app/OrvaldeForm.h"
 #include "surface/CheckingSurface.h"
 #include "surface/RecordingControls.h"
+#include "surface/qt/Application.h"
 #include "surface/qt/ImageSurface.h"
 
 namespace orvalde {
 namespace {
 
-void EnsureGuiApp() {
-    if (QGuiApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "orvalde-fuzz";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-}
 
 // Every value the program keeps between events, by name.
 std::optional<std::string> FirstNonFinite(const Simulation& s) {
@@ -179,7 +171,7 @@ FuzzEvent FuzzEventSource::next() {
 }
 
 std::optional<FuzzFailure> RunFuzzEvents(const std::vector<FuzzEvent>& events) {
-    EnsureGuiApp();
+    EnsureQtApplication();
     FuzzTarget target;
     for (std::size_t i = 0; i < events.size(); ++i) {
         if (auto what = target.apply(events[i])) return FuzzFailure{i, *what};
@@ -188,7 +180,7 @@ std::optional<FuzzFailure> RunFuzzEvents(const std::vector<FuzzEvent>& events) {
 }
 
 std::optional<FuzzFailure> RunFuzzSeed(std::uint64_t seed, std::uint64_t count, std::vector<FuzzEvent>* failing) {
-    EnsureGuiApp();
+    EnsureQtApplication();
     FuzzTarget target;
     FuzzEventSource source(seed);
     for (std::uint64_t i = 0; i < count; ++i) {

@@ -110,6 +110,7 @@ void OrvaldeWindow::paintEvent(QPaintEvent* event) {
     for (const QRect& r : event->region()) {
         const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
         painter.drawImage(QRectF(r), image, source);
+        paintedArea_ += static_cast<std::uint64_t>(r.width()) * static_cast<std::uint64_t>(r.height());
     }
 }
 

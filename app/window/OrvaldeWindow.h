@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,6 +40,9 @@ public:
     // repaints only what it changed.
     void dispatch(const std::function<void()>& handler);
 
+    // Logical pixels copied to the screen by paint events so far.
+    std::uint64_t paintedArea() const { return paintedArea_; }
+
     // WindowHost
     double screenWidth() const override;
     double screenHeight() const override;
@@ -66,6 +70,7 @@ private:
     QtTimer timer2_;
     QtMessageBox messages_;
     std::unique_ptr<OrvaldeForm> form_;
+    std::uint64_t paintedArea_ = 0;
 };
 
 }  // namespace orvalde

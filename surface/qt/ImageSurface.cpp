@@ -17,8 +17,11 @@
 namespace orvalde {
 namespace {
 
-// Anything farther out than this, in device pixels, is treated as unusable.
+// Circles and text farther out than this, in device pixels, are skipped.
 constexpr double kFarLimit = 1e6;
+// Line ends farther out than this are skipped: clipping a segment that long
+// back to the image would lose its position to rounding.
+constexpr double kLineLimit = 1e9;
 // Wider pens are drawn at this width; they would only fill the screen anyway.
 constexpr int kMaxPenPixels = 1000;
 // Slack around every touched area in the dirty rectangle.
@@ -129,7 +132,8 @@ void ImageSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
     curY_ = y2;
     QPointF a = toDevice(x1, y1);
     QPointF b = toDevice(x2, y2);
-    if (!finite(a) || !finite(b)) return;
+    const auto usable = [](QPointF p) { return std::abs(p.x()) <= kLineLimit && std::abs(p.y()) <= kLineLimit; };
+    if (!usable(a) || !usable(b)) return;  // also false for NaN
     const double width = penWidthDevice();
     const double reach = width + 4;  // keeps round caps of clipped ends off the image
     if (!clipSegment(a, b, QRectF(image_.rect()).adjusted(-reach, -reach, reach, reach))) return;

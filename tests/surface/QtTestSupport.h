@@ -6,60 +6,47 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QRect>
 #include <cstdlib>
 
 #include "surface/DrawingSurface.h"
 
 namespace orvalde::surfacetest {
 
-// Creates the application on first use; the platform (offscreen) comes from
-// QT_QPA_PLATFORM.
+// The platform (offscreen) comes from QT_QPA_PLATFORM.
 inline void ensureApp() {
     if (QCoreApplication::instance()) return;
     static int argc = 1;
     static char name[] = "orvalde-tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
-    // Deleted at exit, which also releases the font configuration Qt loaded
-    // (otherwise reported as a leak by the sanitizer build).
+    // Deleting it at exit also releases Qt's font configuration, which the
+    // sanitizer build would otherwise report as leaked.
     std::atexit([] { delete app; });
 }
 
-// Base for fixtures whose members need the application (fonts, widgets):
-// base classes are built before members.
+// Base classes are built before members, so fixtures' surfaces get fonts.
 class WithApp : public ::testing::Test {
 protected:
     WithApp() { ensureApp(); }
 };
 
-inline QRgb toQRgb(Rgb c) { return qRgb(c.red, c.green, c.blue); }
-
-// Device pixels in the area (clipped to the image) that differ from `colour`.
-inline int countOther(const QImage& image, QRect area, Rgb colour) {
+// Pixels in the area that differ from `colour`, and their bounding box.
+inline int countOther(const QImage& image, Rgb colour, QRect area = QRect(0, 0, 1 << 20, 1 << 20)) {
     area &= image.rect();
-    const QRgb want = toQRgb(colour);
+    const QRgb want = qRgb(colour.red, colour.green, colour.blue);
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) != (want & 0xffffff)) ++count;
+        for (int x = area.left(); x <= area.right(); ++x) count += image.pixel(x, y) != want;
     return count;
 }
 
-inline int countOther(const QImage& image, Rgb colour) { return countOther(image, image.rect(), colour); }
-
-// Bounding box of the pixels that differ from `colour` (empty if none).
 inline QRect inkBounds(const QImage& image, Rgb colour) {
+    const QRgb want = qRgb(colour.red, colour.green, colour.blue);
     QRect box;
-    const QRgb want = toQRgb(colour) & 0xffffff;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) != want) box |= QRect(x, y, 1, 1);
+            if (image.pixel(x, y) != want) box |= QRect(x, y, 1, 1);
     return box;
-}
-
-inline bool isColour(const QImage& image, int x, int y, Rgb colour) {
-    return (image.pixel(x, y) & 0xffffff) == (toQRgb(colour) & 0xffffff);
 }
 
 }  // namespace orvalde::surfacetest
