@@ -8,7 +8,7 @@
 namespace orvalde {
 
 // Shortens the segment a-b to the part inside bounds, keeping its direction.
-// Returns false when no part of it is inside; a and b are then unspecified.
+// Returns false when no part of it is inside; a and b then mean nothing.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& bounds);
 
 }  // namespace orvalde

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTimer>
@@ -68,14 +69,12 @@ protected:
 TEST_F(QtTimerTest, StoppedByIntervalZeroOrDisabled) {
     timer.setInterval(0);
     timer.fireForTest();
+    EXPECT_FALSE(timer.counting());
     timer.setInterval(5);
     timer.setEnabled(false);
     timer.fireForTest();
     EXPECT_FALSE(timer.counting());
-    QCoreApplication::processEvents();
     EXPECT_EQ(ticks, 0);
-    timer.setEnabled(true);
-    EXPECT_TRUE(timer.counting());
 }
 
 TEST_F(QtTimerTest, TickWhileBusyWaitsForTheGateAndDoesNotPileUp) {
@@ -87,7 +86,6 @@ TEST_F(QtTimerTest, TickWhileBusyWaitsForTheGateAndDoesNotPileUp) {
         EXPECT_EQ(ticks, 0);
     }
     EXPECT_EQ(ticks, 0) << "handed to the event loop, not run by the closing handler";
-    QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(ticks, 1);
 
