@@ -75,7 +75,7 @@ void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
 }
 
 void OrvaldeWindow::repaintChanged() {
-    const QRect dirty = surface_.takeDirtyRect();
+    const QRegion dirty = surface_.takeDirtyRegion();
     if (!dirty.isEmpty()) update(dirty);
 }
 
@@ -118,7 +118,7 @@ void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The drawing only ever grows with the window, so a resize loses nothing.
     surface_.ensureSize(size());
-    surface_.takeDirtyRect();
+    surface_.takeDirtyRegion();
     update();
 }
 

@@ -24,8 +24,11 @@ constexpr double kFarLimit = 1e6;
 constexpr double kLineLimit = 1e9;
 // Wider pens are drawn at this width; they would only fill the screen anyway.
 constexpr int kMaxPenPixels = 1000;
-// Slack around every touched area in the dirty rectangle.
+// Slack around every figure's pixels in the dirty area.
 constexpr double kDirtyMargin = 2.0;
+// QPainter draws circles as chains of Bezier curves, which stray from the
+// true circle by up to about 3e-4 of the radius; marked with room to spare.
+constexpr double kCurveSlack = 1e-3;
 
 QRgb toQRgb(Rgb c) { return qRgb(std::clamp(c.red, 0, 255), std::clamp(c.green, 0, 255), std::clamp(c.blue, 0, 255)); }
 
@@ -51,7 +54,7 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio)
     image_.fill(toQColor(back_));
     font_.setStyleStrategy(QFont::NoAntialias);
     beginPainting();
-    markAllDirty();
+    dirty_.resize(image_.size());
 }
 
 ImageSurface::~ImageSurface() = default;
@@ -108,25 +111,6 @@ bool ImageSurface::reachesImage(const QRectF& deviceBox, double pad) const {
     return deviceBox.adjusted(-pad, -pad, pad, pad).intersects(QRectF(image_.rect()));
 }
 
-void ImageSurface::markDirty(const QRectF& deviceBox, double pad) {
-    const double left = std::max(deviceBox.left() - pad, 0.0);
-    const double top = std::max(deviceBox.top() - pad, 0.0);
-    const double right = std::min(deviceBox.right() + pad, static_cast<double>(image_.width()));
-    const double bottom = std::min(deviceBox.bottom() + pad, static_cast<double>(image_.height()));
-    if (!(left < right && top < bottom)) return;
-    dirty_ |= QRect(QPoint(floorToInt(left), floorToInt(top)), QPoint(ceilToInt(right) - 1, ceilToInt(bottom) - 1));
-}
-
-QRect ImageSurface::takeDirtyRect() {
-    if (dirty_.isEmpty()) return {};
-    const int left = static_cast<int>(std::floor(dirty_.x() / dpr_));
-    const int top = static_cast<int>(std::floor(dirty_.y() / dpr_));
-    const int right = static_cast<int>(std::ceil((dirty_.x() + dirty_.width()) / dpr_));
-    const int bottom = static_cast<int>(std::ceil((dirty_.y() + dirty_.height()) / dpr_));
-    dirty_ = QRect();
-    return QRect(left, top, right - left, bottom - top);
-}
-
 void ImageSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
     curX_ = x2;
     curY_ = y2;
@@ -145,9 +129,7 @@ void ImageSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
         usePen(colour);  // thin and dashed lines: QPainter's own fast paths
         painter_.drawLine(a, b);
     }
-    const QPointF low(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-    const QPointF high(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
-    markDirty(QRectF(low, high), width + kDirtyMargin);
+    dirty_.markSegment(a, b, width + kDirtyMargin);
 }
 
 void ImageSurface::lineTo(float x2, float y2, Rgb colour) { line(curX_, curY_, x2, y2, colour); }
@@ -163,7 +145,7 @@ void ImageSurface::point(float x, float y, Rgb colour) {
     const QPoint centre(floorToInt(p.x()), floorToInt(p.y()));
     PixelRows rows(image_);
     fillDot(rows, centre, diameter, toQRgb(colour));
-    markDirty(box, kDirtyMargin);
+    dirty_.markBox(box, kDirtyMargin);
 }
 
 void ImageSurface::circle(float cx, float cy, float radius, Rgb colour) {
@@ -198,7 +180,7 @@ void ImageSurface::arc(float cx, float cy, float radius, float startAngle, float
         path.arcTo(box, startAngle * kDegrees, span * kDegrees);
         painter_.drawPath(path);
     }
-    markDirty(box, width + kDirtyMargin);
+    dirty_.markArc(c, r, startAngle, span, width + kDirtyMargin + r * kCurveSlack);
 }
 
 void ImageSurface::setTextPosition(float x, float y) {
@@ -222,8 +204,10 @@ void ImageSurface::print(const std::string& text) {
     if (dpr_ != 1.0) painter_.resetTransform();
     painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), line);
     if (dpr_ != 1.0) painter_.setTransform(QTransform::fromScale(1.0 / dpr_, 1.0 / dpr_));
-    const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()));
-    markDirty(QRectF(box.topLeft() * dpr_, box.size() * dpr_), kDirtyMargin);
+    // Glyphs may reach past their advance and line height: take their ink too.
+    const QRectF box = QRectF(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()))
+                           .united(metrics.boundingRect(line).translated(topLeft.x(), topLeft.y() + metrics.ascent()));
+    dirty_.markBox(QRectF(box.topLeft() * dpr_, box.size() * dpr_), kDirtyMargin);
 }
 
 void ImageSurface::ensureSize(QSize logicalSize) {
@@ -239,7 +223,7 @@ void ImageSurface::ensureSize(QSize logicalSize) {
     grown.setDevicePixelRatio(dpr_);
     image_ = std::move(grown);
     beginPainting();
-    markAllDirty();
+    dirty_.resize(image_.size());
 }
 
 }  // namespace orvalde

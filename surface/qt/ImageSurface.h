@@ -8,9 +8,11 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include "surface/DrawingSurface.h"
+#include "surface/qt/DirtyTiles.h"
 #include "surface/qt/WorldMapping.h"
 
 namespace orvalde {
@@ -54,8 +56,11 @@ public:
     // Draw it by reference: QImage deep-copies an image that is being painted.
     const QImage& image() const { return image_; }
 
-    // The area touched since the last call, in logical pixels; resets it.
-    QRect takeDirtyRect();
+    // The area touched since the last call, in logical pixels, as the tiles
+    // near each figure drawn; resets it.
+    QRegion takeDirtyRegion() { return dirty_.takeRegion(dpr_); }
+    // The bounding rectangle of the same area; resets it too.
+    QRect takeDirtyRect() { return takeDirtyRegion().boundingRect(); }
 
     // World to logical pixels, for placing controls over the drawing.
     QPointF toLogical(double x, double y) const { return {world_.x(x), world_.y(y)}; }
@@ -74,8 +79,7 @@ private:
     double penWidthDevice() const;
     void usePen(Rgb colour);
     bool reachesImage(const QRectF& deviceBox, double pad) const;
-    void markDirty(const QRectF& deviceBox, double pad);
-    void markAllDirty() { dirty_ = image_.rect(); }
+    void markAllDirty() { dirty_.markAll(); }
 
     QImage image_;
     QPainter painter_;  // declared after image_: ends before the image goes
@@ -88,7 +92,7 @@ private:
     int width_ = 1;
     LineStyle style_ = LineStyle::Solid;
     float curX_ = 0, curY_ = 0;
-    QRect dirty_;
+    DirtyTiles dirty_;
 
     // The pen QPainter holds, so that repeated figures skip setPen.
     struct PenKey {
