@@ -175,6 +175,9 @@ struct Figure {
     std::function<void(ImageSurface&, Rgb)> draw;
 };
 
+// Shown in test output instead of the raw bytes of the parameter.
+void PrintTo(const Figure& figure, std::ostream* out) { *out << figure.name; }
+
 class ImageSurfaceErase : public ::testing::TestWithParam<Figure> {};
 
 TEST_P(ImageSurfaceErase, RedrawingInBackgroundLeavesNoTrace) {
