@@ -171,6 +171,27 @@ TEST(ExactPendulum, StartQuarterAndHalfPeriod) {
     }
 }
 
+TEST(ExactPendulum, ReleasedAtTheBottomHangsStillWithTheVerticalLimit) {
+    // y0 = -40 gives k = 0: the bob sits exactly below the pivot, where the
+    // inclination's quotient divides by zero; the vertical limit applies.
+    Simulation sim;
+    sim.constants.pi = kPi;
+    sim.constants.circleRadius = 20;
+    sim.constants.bobWeight = 10;
+    sim.counters.circularStartY = -40;
+    RecordingSurface surface;
+    RecordingMessageBox box;
+    for (int n = 1; n <= 3; ++n) {
+        const ExactPendulumPose pose = DrawExactPendulum(sim, surface, box, 0.1 * (n - 1), n);
+        EXPECT_EQ(pose.bobX, 20 * kPi);
+        EXPECT_EQ(pose.bobY, -40);
+        EXPECT_EQ(pose.forceX, 0);
+        EXPECT_EQ(pose.forceY, 0);  // tension W balances the weight
+    }
+    EXPECT_EQ(surface.nonFiniteCalls(), 0u);
+    EXPECT_TRUE(box.shown.empty());
+}
+
 TEST(ExactPendulum, PeriodGrowsWithTheAmplitude) {
     RecordingMessageBox box;
     const double small = 4 * EllipticF(kPi / 2, 0.01, box) * std::sqrt(8.0);
