@@ -4,36 +4,19 @@
 
 #include "circular/CircularMotion.h"
 #include "circular/CircularStart.h"
-#include "cycloid/Arrow.h"
+#include "cycloid/BobFigures.h"
 #include "numerics/ArithmeticFault.h"
 #include "numerics/RkfStep.h"
 
 namespace orvalde {
 namespace {
 
-constexpr Rgb kEraseArrow{90, 240, 240};
 constexpr Rgb kRed{255, 0, 0};
-constexpr double kArrowScale = 3;
 
-// Erases the string, arrows and parallelogram the previous tick drew.
-void ErasePrevious(Simulation& sim, DrawingSurface& surface, double pivotX, double pivotY, Rgb bg, bool all) {
-    const CircularStepMemory& m = sim.circularStep;
-    const double weight = sim.constants.bobWeight;
-    const double x = m.lastCircularBobX, y = m.lastCircularBobY;
-    const double fx = kArrowScale * m.lastCircularForceX, fy = kArrowScale * m.lastCircularForceY;
-    DrawArrow(sim, x, y, m.lastCircularVX, m.lastCircularVY, surface, kEraseArrow);
-    if (!all) return;
-    surface.setLineWidth(3);
-    surface.line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(pivotX), static_cast<float>(pivotY),
-                 bg);
-    DrawArrow(sim, x, y, fx, fy, surface, kEraseArrow);
-    DrawArrow(sim, x, y, fx, kArrowScale * (m.lastCircularForceY + weight), surface, kEraseArrow);
-    surface.setLineWidth(29);
-    DrawArrow(sim, x, y, 0, -kArrowScale * weight, surface, kEraseArrow);
-    surface.line(static_cast<float>(x), static_cast<float>(y - kArrowScale * weight), static_cast<float>(x + fx),
-                 static_cast<float>(y + fy), kEraseArrow);
-    surface.lineTo(static_cast<float>(x + fx), static_cast<float>(y + kArrowScale * (m.lastCircularForceY + weight)),
-                   kEraseArrow);
+// What the previous tick drew at its bob.
+BobFigures Previous(const CircularStepMemory& m) {
+    return {m.lastCircularBobX, m.lastCircularBobY, m.lastCircularVX,
+            m.lastCircularVY,   m.lastCircularForceX, m.lastCircularForceY};
 }
 
 }  // namespace
@@ -54,7 +37,7 @@ CircularTickReport CircularStep(Simulation& sim, DrawingSurface& surface, const 
     const double pivotX = w / 2, pivotY = 2 * a;
 
     surface.setLineWidth(2);
-    ErasePrevious(sim, surface, pivotX, pivotY, bg, counters.circularTicks > 0);
+    EraseBobFigures(sim, surface, Previous(m), pivotX, pivotY, bg, counters.circularTicks > 0);
     surface.setLineWidth(2);
 
     // The first tick after a start places the bob at rest at its start.
@@ -112,18 +95,7 @@ CircularTickReport CircularStep(Simulation& sim, DrawingSurface& surface, const 
     surface.setLineWidth(1);
     surface.setLineWidth(2);
 
-    const double fx = kArrowScale * f.fx, fy = kArrowScale * f.fy;
-    DrawArrow(sim, bx, by, m.circularVX, m.circularVY, surface, kRed);
-    DrawArrow(sim, bx, by, fx, fy, surface, Rgb{255, 0, 255});
-    DrawArrow(sim, bx, by, fx, kArrowScale * (f.fy + weight), surface, Rgb{5, 0, 255});
-    DrawArrow(sim, bx, by, 0, -kArrowScale * weight, surface, Rgb{0, 30, 50});
-
-    surface.setLineWidth(1);
-    surface.line(static_cast<float>(bx), static_cast<float>(by - kArrowScale * weight), static_cast<float>(bx + fx),
-                 static_cast<float>(by + fy));
-    surface.lineTo(static_cast<float>(bx + fx), static_cast<float>(by + kArrowScale * (f.fy + weight)));
-
-    surface.setLineWidth(2);
+    DrawBobArrows(sim, surface, {bx, by, m.circularVX, m.circularVY, f.fx, f.fy});
     m.lastCircularForceX = f.fx;
     m.lastCircularForceY = f.fy;
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cycloid/Arrow.h"
+#include "cycloid/BobFigures.h"
 #include "cycloid/CycloidMotion.h"
 #include "cycloid/PathGeometry.h"
 #include "cycloid/StartScene.h"
@@ -12,30 +12,15 @@
 namespace orvalde {
 namespace {
 
-constexpr Rgb kEraseArrow{90, 240, 240};
+constexpr Rgb kEraseCircle{90, 240, 240};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
-constexpr double kArrowScale = 3;
 
 float F(double v) { return static_cast<float>(v); }
 
-// Erases the velocity arrow always, and from the second tick on the free
-// string, the force arrows and the parallelogram lines of the previous tick.
-void ErasePrevious(Simulation& sim, DrawingSurface& surface, Rgb bg, bool all) {
-    const CycloidStepMemory& m = sim.cycloidStep;
-    const double weight = sim.constants.bobWeight;
-    const double x = m.lastBobX, y = m.lastBobY;
-    const double fx = kArrowScale * m.lastForceX, fy = kArrowScale * m.lastForceY;
-    DrawArrow(sim, x, y, m.lastVX, m.lastVY, surface, kEraseArrow);
-    if (!all) return;
-    surface.setLineWidth(3);
-    surface.line(F(x), F(y), F(m.lastContactX), F(m.lastContactY), bg);
-    DrawArrow(sim, x, y, fx, fy, surface, kEraseArrow);
-    DrawArrow(sim, x, y, fx, kArrowScale * (m.lastForceY + weight), surface, kEraseArrow);
-    surface.setLineWidth(29);
-    DrawArrow(sim, x, y, 0, -kArrowScale * weight, surface, kEraseArrow);
-    surface.line(F(x), F(y - kArrowScale * weight), F(x + fx), F(y + fy), kEraseArrow);
-    surface.lineTo(F(x + fx), F(y + kArrowScale * (m.lastForceY + weight)), kEraseArrow);
+// What the previous tick drew at its bob.
+BobFigures Previous(const CycloidStepMemory& m) {
+    return {m.lastBobX, m.lastBobY, m.lastVX, m.lastVY, m.lastForceX, m.lastForceY};
 }
 
 }  // namespace
@@ -53,12 +38,11 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
     c.stringLength = 4 * a;
     const Rgb bg = surface.backColor();
     c.bobWeight = 10;
-    const double weight = c.bobWeight;
 
     // The wrapped string is drawn for the previous tick's rolling position.
     surface.setLineWidth(2);
     const double rolling = (m.lastBobX + m.lastContactX) / 2;
-    ErasePrevious(sim, surface, bg, counters.cycloidTicks > 0);
+    EraseBobFigures(sim, surface, Previous(m), m.lastContactX, m.lastContactY, bg, counters.cycloidTicks > 0);
     surface.setLineWidth(2);
 
     // Integrate one step, then put the bob back on its cycloid; the
@@ -111,7 +95,7 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
 
     // The osculating circle: centred on the contact point, radius the free length.
     surface.setLineWidth(1);
-    if (counters.cycloidTicks > 1) surface.circle(F(m.lastCircleX), F(m.lastCircleY), F(m.lastCircleR), kEraseArrow);
+    if (counters.cycloidTicks > 1) surface.circle(F(m.lastCircleX), F(m.lastCircleY), F(m.lastCircleR), kEraseCircle);
     surface.setLineWidth(7);
     surface.point(F(st.bobX), F(st.bobY), kBlue);
     surface.setLineWidth(1);
@@ -125,16 +109,7 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
     m.lastCircleY = centreY;
 
     // Velocity at scale 1, forces at scale 3, and the force parallelogram.
-    const double bx = st.bobX, by = st.bobY;
-    const double fx = kArrowScale * f.fx, fy = kArrowScale * f.fy;
-    DrawArrow(sim, bx, by, st.bobVX, st.bobVY, surface, kRed);
-    DrawArrow(sim, bx, by, fx, fy, surface, Rgb{255, 0, 255});
-    DrawArrow(sim, bx, by, fx, kArrowScale * (f.fy + weight), surface, Rgb{5, 0, 255});
-    DrawArrow(sim, bx, by, 0, -kArrowScale * weight, surface, Rgb{0, 30, 50});
-    surface.setLineWidth(1);
-    surface.line(F(bx), F(by - kArrowScale * weight), F(bx + fx), F(by + fy));
-    surface.lineTo(F(bx + fx), F(by + kArrowScale * (f.fy + weight)));
-    surface.setLineWidth(2);
+    DrawBobArrows(sim, surface, {st.bobX, st.bobY, st.bobVX, st.bobVY, f.fx, f.fy});
     m.lastForceX = f.fx;
     m.lastForceY = f.fy;
 
