@@ -198,11 +198,17 @@ std::optional<FuzzFailure> RunFuzzSeed(std::uint64_t seed, std::uint64_t count, 
 }
 
 std::vector<FuzzEvent> MinimizeFuzzFailure(std::vector<FuzzEvent> failing) {
-    auto fails = [](const std::vector<FuzzEvent>& events) { return RunFuzzEvents(events).has_value(); };
-    if (!fails(failing)) return failing;
-    // Cut at the first failure, then remove ever smaller chunks while it
-    // still fails.
-    failing.resize(RunFuzzEvents(failing)->index + 1);
+    const auto first = RunFuzzEvents(failing);
+    if (!first) return failing;
+    // Everything after the first failure is noise.
+    failing.resize(first->index + 1);
+    return ShortestFailingSequence(std::move(failing),
+                                   [](const std::vector<FuzzEvent>& events) { return RunFuzzEvents(events).has_value(); });
+}
+
+std::vector<FuzzEvent> ShortestFailingSequence(std::vector<FuzzEvent> failing,
+                                               const std::function<bool(const std::vector<FuzzEvent>&)>& fails) {
+    // Remove ever smaller chunks while the rest still fails.
     for (std::size_t chunk = failing.size() / 2; chunk >= 1; chunk /= 2) {
         for (std::size_t start = 0; start + chunk <= failing.size();) {
             std::vector<FuzzEvent> shorter(failing.begin(), failing.begin() + static_cast<long>(start));

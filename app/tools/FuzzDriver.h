@@ -7,6 +7,7 @@
 // still fails.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -49,5 +50,9 @@ std::optional<FuzzFailure> RunFuzzSeed(std::uint64_t seed, std::uint64_t count, 
 
 // Shortest sequence found (by removing chunks, then single events) that still fails.
 std::vector<FuzzEvent> MinimizeFuzzFailure(std::vector<FuzzEvent> failing);
+
+// The same search for any notion of failing; `failing` must fail.
+std::vector<FuzzEvent> ShortestFailingSequence(std::vector<FuzzEvent> failing,
+                                               const std::function<bool(const std::vector<FuzzEvent>&)>& fails);
 
 }  // namespace orvalde

@@ -55,6 +55,21 @@ TEST(Fuzz, MinimizingKeepsOnlyWhatTheFailureNeeds) {
     const auto fine = Parse({"button 1", "tick1", "tick1"});
     EXPECT_FALSE(RunFuzzEvents(fine));
     EXPECT_EQ(MinimizeFuzzFailure(fine), fine);
+
+    // A failure that needs "button 3" somewhere before two "tick2": out of
+    // 400 random events only those three remain, in their order.
+    auto fails = [](const std::vector<FuzzEvent>& events) {
+        int stage = 0;
+        for (const FuzzEvent& e : events) {
+            if (stage == 0 && e == FuzzEvent{FuzzKind::Button, 3}) stage = 1;
+            else if (stage >= 1 && e.kind == FuzzKind::Tick2) ++stage;
+        }
+        return stage >= 3;
+    };
+    FuzzEventSource source(9);
+    std::vector<FuzzEvent> events;
+    while (events.size() < 400 || !fails(events)) events.push_back(source.next());
+    EXPECT_EQ(ShortestFailingSequence(events, fails), Parse({"button 3", "tick2", "tick2"}));
 }
 
 // Sequences kept from earlier failures and from faults mended by hand.
