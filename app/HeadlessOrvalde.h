@@ -1,8 +1,8 @@
 #pragma once
-// The whole program on headless devices: a recording surface, a scroll bar
-// that raises its change event as the real one does, timers that hold their
-// settings, and a message box that records what it showed. Used by the tests
-// and the command-line tools.
+// The whole program on headless controls: a scroll bar that raises its change
+// event as the real one does, timers that hold their settings, and a message
+// box that records what it showed. Used by the tests, the command-line tools
+// and the benchmarks, on whatever drawing surface they need.
 
 #include "app/OrvaldeForm.h"
 #include "surface/RecordingControls.h"
@@ -10,23 +10,33 @@
 
 namespace orvalde {
 
-struct HeadlessOrvalde {
-    HeadlessOrvalde(double clientWidth, double clientHeight, bool keepDrawing = true)
-        : surface(keepDrawing),
-          window(clientWidth, clientHeight),
-          form(FormDevices{window, surface, xthesi, timer1, timer2, messages}) {
+// The program on headless controls, drawing on a surface the caller owns.
+struct HeadlessProgram {
+    HeadlessProgram(DrawingSurface& drawing, double clientWidth, double clientHeight)
+        : window(clientWidth, clientHeight), form(FormDevices{window, drawing, xthesi, timer1, timer2, messages}) {
         xthesi.onChange = [this] { form.xthesi_Change(); };
     }
-    HeadlessOrvalde(const HeadlessOrvalde&) = delete;
-    HeadlessOrvalde& operator=(const HeadlessOrvalde&) = delete;
+    HeadlessProgram(const HeadlessProgram&) = delete;
+    HeadlessProgram& operator=(const HeadlessProgram&) = delete;
 
-    RecordingSurface surface;
     RecordingScrollBar xthesi;
     RecordingTimer timer1;
     RecordingTimer timer2;
     RecordingMessageBox messages;
     RecordingWindowHost window;
     OrvaldeForm form;
+};
+
+// Holds the recording surface so that it exists before the program uses it.
+struct RecordingSurfaceHolder {
+    explicit RecordingSurfaceHolder(bool keepDrawing) : surface(keepDrawing) {}
+    RecordingSurface surface;
+};
+
+// The program drawing on a recording surface.
+struct HeadlessOrvalde : RecordingSurfaceHolder, HeadlessProgram {
+    HeadlessOrvalde(double clientWidth, double clientHeight, bool keepDrawing = true)
+        : RecordingSurfaceHolder(keepDrawing), HeadlessProgram(surface, clientWidth, clientHeight) {}
 };
 
 }  // namespace orvalde

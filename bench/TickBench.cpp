@@ -5,9 +5,8 @@
 
 #include <memory>
 
-#include "app/OrvaldeForm.h"
+#include "app/HeadlessOrvalde.h"
 #include "surface/NullSurface.h"
-#include "surface/RecordingControls.h"
 #include "surface/qt/Application.h"
 #include "surface/qt/ImageSurface.h"
 
@@ -20,17 +19,13 @@ namespace {
 template <class Surface>
 struct BenchProgram {
     Surface surface;
-    RecordingWindowHost window{1920, 1080};
-    RecordingScrollBar xthesi;
-    RecordingTimer timer1, timer2;
-    RecordingMessageBox messages;
-    OrvaldeForm form{FormDevices{window, surface, xthesi, timer1, timer2, messages}};
+    HeadlessProgram program{surface, 1920, 1080};
+    OrvaldeForm& form = program.form;
 
     template <class... Args>
     explicit BenchProgram(Args&&... args) : surface(std::forward<Args>(args)...) {
-        xthesi.onChange = [this] { form.xthesi_Change(); };
         form.Main();
-        xthesi.setValue(-100);
+        program.xthesi.setValue(-100);
         form.Command1_Click();
         form.Command5_Click();
         form.Command9_Click();

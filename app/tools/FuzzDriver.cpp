@@ -3,9 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "app/OrvaldeForm.h"
+#include "app/HeadlessOrvalde.h"
 #include "surface/CheckingSurface.h"
-#include "surface/RecordingControls.h"
 #include "surface/qt/Application.h"
 #include "surface/qt/ImageSurface.h"
 
@@ -72,56 +71,51 @@ std::optional<std::string> FirstNonFinite(const Simulation& s) {
 // The program started up on a small image surface, as a user would meet it.
 class FuzzTarget {
 public:
-    FuzzTarget() : image_(QSize(240, 160), 1.0), surface_(image_) {
-        xthesi_.onChange = [this] { form_.xthesi_Change(); };
-        form_.Main();
-    }
+    FuzzTarget() : image_(QSize(240, 160), 1.0), surface_(image_), p_(surface_, 240, 160) { p_.form.Main(); }
 
     std::optional<std::string> apply(const FuzzEvent& e) {
+        RecordingScrollBar& bar = p_.xthesi;
         switch (e.kind) {
             case FuzzKind::Button: press(e.value); break;
-            case FuzzKind::ArrowLeft: xthesi_.setValue(xthesi_.value() - 1); break;
-            case FuzzKind::ArrowRight: xthesi_.setValue(xthesi_.value() + 1); break;
-            case FuzzKind::PageLeft: xthesi_.setValue(xthesi_.value() - xthesi_.largeChange()); break;
-            case FuzzKind::PageRight: xthesi_.setValue(xthesi_.value() + xthesi_.largeChange()); break;
-            case FuzzKind::Drag: xthesi_.setValue(e.value); break;
-            case FuzzKind::Minimum: xthesi_.setValue(xthesi_.minimum()); break;
-            case FuzzKind::Maximum: xthesi_.setValue(xthesi_.maximum()); break;
+            case FuzzKind::ArrowLeft: bar.setValue(bar.value() - 1); break;
+            case FuzzKind::ArrowRight: bar.setValue(bar.value() + 1); break;
+            case FuzzKind::PageLeft: bar.setValue(bar.value() - bar.largeChange()); break;
+            case FuzzKind::PageRight: bar.setValue(bar.value() + bar.largeChange()); break;
+            case FuzzKind::Drag: bar.setValue(e.value); break;
+            case FuzzKind::Minimum: bar.setValue(bar.minimum()); break;
+            case FuzzKind::Maximum: bar.setValue(bar.maximum()); break;
             case FuzzKind::Tick1:
-                if (timer1_.running()) form_.Timer1_Timer();
+                if (p_.timer1.running()) p_.form.Timer1_Timer();
                 break;
             case FuzzKind::Tick2:
-                if (timer2_.running()) form_.Timer2_Timer();
+                if (p_.timer2.running()) p_.form.Timer2_Timer();
                 break;
         }
-        if (auto name = FirstNonFinite(form_.sim())) return "non-finite " + *name;
+        if (auto name = FirstNonFinite(p_.form.sim())) return "non-finite " + *name;
         if (surface_.nonFiniteCalls() > 0) return "drawing call with a non-finite coordinate";
-        if (!messages_.shown.empty()) return "message shown: " + messages_.shown.front();
+        if (!p_.messages.shown.empty()) return "message shown: " + p_.messages.shown.front();
         return std::nullopt;
     }
 
 private:
     void press(int n) {
+        OrvaldeForm& f = p_.form;
         switch (n) {
-            case 1: form_.Command1_Click(); break;
-            case 2: form_.Command2_Click(); break;
-            case 3: form_.Command3_Click(); break;
-            case 4: form_.Command4_Click(); break;
-            case 5: form_.Command5_Click(); break;
-            case 6: form_.Command6_Click(); break;
-            case 7: form_.Command7_Click(); break;
-            case 8: form_.Command8_Click(); break;
-            default: form_.Command9_Click(); break;
+            case 1: f.Command1_Click(); break;
+            case 2: f.Command2_Click(); break;
+            case 3: f.Command3_Click(); break;
+            case 4: f.Command4_Click(); break;
+            case 5: f.Command5_Click(); break;
+            case 6: f.Command6_Click(); break;
+            case 7: f.Command7_Click(); break;
+            case 8: f.Command8_Click(); break;
+            default: f.Command9_Click(); break;
         }
     }
 
     ImageSurface image_;
     CheckingSurface surface_;
-    RecordingWindowHost window_{240, 160};
-    RecordingScrollBar xthesi_;
-    RecordingTimer timer1_, timer2_;
-    RecordingMessageBox messages_;
-    OrvaldeForm form_{FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_}};
+    HeadlessProgram p_;
 };
 
 constexpr const char* kKindNames[] = {"button", "left", "right", "pageleft", "pageright",
