@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/HeadlessOrvalde.h"
+#include "app/KeptValues.h"
 #include "surface/CheckingSurface.h"
 #include "surface/qt/Application.h"
 #include "surface/qt/ImageSurface.h"
@@ -12,59 +13,9 @@ namespace orvalde {
 namespace {
 
 
-// Every value the program keeps between events, by name.
-std::optional<std::string> FirstNonFinite(const Simulation& s) {
-    const CycloidStepMemory& m = s.cycloidStep;
-    const ExactPendulumMemory& e = s.exactPendulum;
-    const CircularStepMemory& c = s.circularStep;
-    const std::pair<const char*, double> values[] = {
-        {"pi", s.constants.pi},
-        {"stringLength", s.constants.stringLength},
-        {"bobVX", s.cycloid.bobVX},
-        {"bobVY", s.cycloid.bobVY},
-        {"bobX", s.cycloid.bobX},
-        {"bobY", s.cycloid.bobY},
-        {"contactX", s.cycloid.contactX},
-        {"contactY", s.cycloid.contactY},
-        {"rollAngle", s.cycloid.rollAngle},
-        {"circularBobX", s.circular.circularBobX},
-        {"circularBobY", s.circular.circularBobY},
-        {"cycloidStartY", s.counters.cycloidStartY},
-        {"circularStartY", s.counters.circularStartY},
-        {"circularStartAngle", s.counters.circularStartAngle},
-        {"bobPathAngle", m.bobPathAngle},
-        {"lastBobX", m.lastBobX},
-        {"lastBobY", m.lastBobY},
-        {"lastContactX", m.lastContactX},
-        {"lastContactY", m.lastContactY},
-        {"lastVX", m.lastVX},
-        {"lastVY", m.lastVY},
-        {"lastForceX", m.lastForceX},
-        {"lastForceY", m.lastForceY},
-        {"lastCircleX", m.lastCircleX},
-        {"lastCircleY", m.lastCircleY},
-        {"lastCircleR", m.lastCircleR},
-        {"lastExactBobX", e.lastExactBobX},
-        {"lastExactBobY", e.lastExactBobY},
-        {"lastExactForceX", e.lastExactForceX},
-        {"lastExactForceY", e.lastExactForceY},
-        {"firstExactBobX", e.firstExactBobX},
-        {"firstExactBobY", e.firstExactBobY},
-        {"circularVX", c.circularVX},
-        {"circularVY", c.circularVY},
-        {"lastCircularBobX", c.lastCircularBobX},
-        {"lastCircularBobY", c.lastCircularBobY},
-        {"lastCircularVX", c.lastCircularVX},
-        {"lastCircularVY", c.lastCircularVY},
-        {"lastCircularForceX", c.lastCircularForceX},
-        {"lastCircularForceY", c.lastCircularForceY},
-    };
-    for (const auto& [name, v] : values)
-        if (!std::isfinite(v)) return std::string(name);
-    for (int i = 0; i < 8; ++i) {
-        for (double v : {m.cycloidState[i], m.cycloidStateNext[i], c.circularState[i], c.circularStateNext[i]})
-            if (!std::isfinite(v)) return std::string("a state array");
-    }
+std::optional<std::string> FirstNonFinite(const Simulation& sim) {
+    for (const KeptValue& v : KeptValues(sim))
+        if (!std::isfinite(v.value)) return std::string(v.name);
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/HeadlessOrvalde.h"
+#include "tests/support/TestSimulation.h"
 
 namespace orvalde {
 namespace {
@@ -13,19 +14,7 @@ namespace {
 const double kPi = 4 * std::atan(1.0);
 const Rgb kGreen{0, 255, 0};
 
-std::vector<double> Flatten(const Simulation& s) {
-    const Constants& k = s.constants;
-    const CycloidState& c = s.cycloid;
-    const Counters& n = s.counters;
-    std::vector<double> v{k.pi, k.circleRadius, k.stringLength, k.bobWeight, k.timeStep, k.worldHalfWidth,
-                          k.worldHalfHeight, c.bobVX, c.bobVY, c.bobX, c.bobY, c.contactX, c.contactY, c.rollAngle,
-                          s.circular.circularBobX, s.circular.circularBobY, static_cast<double>(n.cycloidTicks),
-                          static_cast<double>(n.circularTicks), n.cycloidStartY, n.circularStartY,
-                          n.circularStartAngle};
-    for (const auto* table : {&s.tables.evoluteX, &s.tables.evoluteY, &s.tables.pathX, &s.tables.pathY})
-        v.insert(v.end(), table->begin(), table->end());
-    return v;
-}
+using testsupport::Flatten;
 
 struct Pressed {
     std::vector<DrawCall> calls;

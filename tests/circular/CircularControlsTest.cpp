@@ -5,26 +5,12 @@
 
 #include "app/HeadlessOrvalde.h"
 #include "circular/CircularStart.h"
+#include "tests/support/TestSimulation.h"
 
 namespace orvalde {
 namespace {
 
-// Every value the program keeps, in one list, to see whether a handler touched any.
-std::vector<double> Flatten(const Simulation& s) {
-    const Constants& k = s.constants;
-    const CycloidState& c = s.cycloid;
-    const Counters& n = s.counters;
-    const CircularStepMemory& m = s.circularStep;
-    std::vector<double> v{k.pi, k.circleRadius, k.stringLength, k.bobWeight, k.timeStep, k.worldHalfWidth,
-                          k.worldHalfHeight, c.bobVX, c.bobVY, c.bobX, c.bobY, c.contactX, c.contactY, c.rollAngle,
-                          s.circular.circularBobX, s.circular.circularBobY, static_cast<double>(n.cycloidTicks),
-                          static_cast<double>(n.circularTicks), n.cycloidStartY, n.circularStartY,
-                          n.circularStartAngle, m.circularVX, m.circularVY, m.lastCircularBobX, m.lastCircularBobY,
-                          m.lastCircularVX, m.lastCircularVY, m.lastCircularForceX, m.lastCircularForceY};
-    v.insert(v.end(), m.circularState.begin(), m.circularState.end());
-    v.insert(v.end(), m.circularStateNext.begin(), m.circularStateNext.end());
-    return v;
-}
+using testsupport::Flatten;
 
 struct Program : HeadlessOrvalde {
     Program() : HeadlessOrvalde(1920, 1080) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cycloid/CycloidMotion.h"
+#include "tests/support/TestSimulation.h"
 
 namespace orvalde {
 namespace {
@@ -11,10 +12,7 @@ namespace {
 const double kPi = 4 * std::atan(1.0);
 
 Simulation Released(double startY = -20) {
-    Simulation sim;
-    sim.constants.pi = kPi;
-    sim.constants.circleRadius = 20;
-    sim.constants.bobWeight = 10;
+    Simulation sim = testsupport::Apparatus();
     sim.counters.cycloidStartY = startY;
     return sim;
 }

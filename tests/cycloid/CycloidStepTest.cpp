@@ -11,6 +11,7 @@
 #include "cycloid/ExactPendulum.h"
 #include "cycloid/PathGeometry.h"
 #include "numerics/CarlsonRF.h"
+#include "tests/support/TestSimulation.h"
 
 namespace orvalde {
 namespace {
@@ -144,10 +145,7 @@ TEST(CycloidStep, SecondTickErasesExactlyWhatTheFirstDrew) {
 
 TEST(ExactPendulum, StartQuarterAndHalfPeriod) {
     for (double y0 : {0.0, -20.0, -39.0}) {
-        Simulation sim;
-        sim.constants.pi = kPi;
-        sim.constants.circleRadius = 20;
-        sim.constants.bobWeight = 10;
+        Simulation sim = testsupport::Apparatus();
         sim.counters.circularStartY = y0;
         RecordingSurface surface;
         RecordingMessageBox box;
@@ -174,10 +172,7 @@ TEST(ExactPendulum, StartQuarterAndHalfPeriod) {
 TEST(ExactPendulum, ReleasedAtTheBottomHangsStillWithTheVerticalLimit) {
     // y0 = -40 gives k = 0: the bob sits exactly below the pivot, where the
     // inclination's quotient divides by zero; the vertical limit applies.
-    Simulation sim;
-    sim.constants.pi = kPi;
-    sim.constants.circleRadius = 20;
-    sim.constants.bobWeight = 10;
+    Simulation sim = testsupport::Apparatus();
     sim.counters.circularStartY = -40;
     RecordingSurface surface;
     RecordingMessageBox box;
@@ -212,10 +207,7 @@ TEST(ExactPendulum, PeriodGrowsWithTheAmplitude) {
 }
 
 TEST(ExactPendulum, WeightPointsDownAndTheStringIsRed) {
-    Simulation sim;
-    sim.constants.pi = kPi;
-    sim.constants.circleRadius = 20;
-    sim.constants.bobWeight = 10;
+    Simulation sim = testsupport::Apparatus();
     RecordingSurface surface;
     RecordingMessageBox box;
     DrawExactPendulum(sim, surface, box, 0.3, 0);
