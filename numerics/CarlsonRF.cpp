@@ -74,16 +74,16 @@ std::optional<double> principalF(double phi, double k) {
 
 }  // namespace
 
-double CarlsonRF(double x, double y, double z, MessageBox& box, int* passes) {
+double CarlsonRF(double x, double y, double z, MessageCallback report, int* passes) {
     const auto rf = checkedRF(x, y, z, passes);
     if (!rf) {
-        box.show(kInvalidArguments);
+        report(kInvalidArguments);
         return 0.0;
     }
     return *rf;
 }
 
-double EllipticF(double phi, double k, MessageBox& box) {
+double EllipticF(double phi, double k, MessageCallback report) {
     constexpr double pi = std::numbers::pi;
     std::optional<double> f;
     if (std::isfinite(phi) && std::fabs(phi) > pi / 2) {
@@ -97,7 +97,7 @@ double EllipticF(double phi, double k, MessageBox& box) {
         f = principalF(phi, k);
     }
     if (!f) {
-        box.show(kInvalidArguments);
+        report(kInvalidArguments);
         return 0.0;
     }
     return *f;
