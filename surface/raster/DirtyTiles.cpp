@@ -1,12 +1,11 @@
-#include "surface/qt/DirtyTiles.h"
+#include "surface/raster/DirtyTiles.h"
 
-#include <QRect>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
 
-#include "surface/qt/PixelMath.h"
+#include "surface/raster/PixelMath.h"
 
 namespace orvalde {
 namespace {
@@ -26,15 +25,16 @@ int tileOf(double v, int count) {
 
 }  // namespace
 
-DirtyTiles::DirtyTiles(QSize deviceSize) {
-    resize(deviceSize);
+DirtyTiles::DirtyTiles(int deviceWidth, int deviceHeight) {
+    resize(deviceWidth, deviceHeight);
     clear();
 }
 
-void DirtyTiles::resize(QSize deviceSize) {
-    size_ = deviceSize.expandedTo(QSize(0, 0));
-    columns_ = (size_.width() + kTileSide - 1) / kTileSide;
-    rows_ = (size_.height() + kTileSide - 1) / kTileSide;
+void DirtyTiles::resize(int deviceWidth, int deviceHeight) {
+    width_ = std::max(deviceWidth, 0);
+    height_ = std::max(deviceHeight, 0);
+    columns_ = (width_ + kTileSide - 1) / kTileSide;
+    rows_ = (height_ + kTileSide - 1) / kTileSide;
     marks_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
     markAll();
 }
@@ -69,15 +69,15 @@ void DirtyTiles::markSpan(int firstRow, int lastRow, double left, double right) 
     lastRow_ = std::max(lastRow_, lastRow);
 }
 
-void DirtyTiles::markBox(const QRectF& box, double pad) {
-    markSpan(tileOf(box.top() - pad, rows_), tileOf(box.bottom() + pad, rows_), box.left() - pad, box.right() + pad);
+void DirtyTiles::markBox(const DeviceBox& box, double pad) {
+    markSpan(tileOf(box.top - pad, rows_), tileOf(box.bottom + pad, rows_), box.left - pad, box.right + pad);
 }
 
-void DirtyTiles::markSegment(QPointF a, QPointF b, double pad) {
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double left = std::min(a.x(), b.x()) - pad, right = std::max(a.x(), b.x()) + pad;
-    const int firstRow = std::max(tileOf(std::min(a.y(), b.y()) - pad, rows_), 0);
-    const int lastRow = std::min(tileOf(std::max(a.y(), b.y()) + pad, rows_), rows_ - 1);
+void DirtyTiles::markSegment(DevicePoint a, DevicePoint b, double pad) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double left = std::min(a.x, b.x) - pad, right = std::max(a.x, b.x) + pad;
+    const int firstRow = std::max(tileOf(std::min(a.y, b.y) - pad, rows_), 0);
+    const int lastRow = std::min(tileOf(std::max(a.y, b.y) + pad, rows_), rows_ - 1);
     // Most segments are a few pixels long: their padded box is about as
     // small as their neighbourhood.
     if (firstRow >= lastRow || (std::abs(dx) <= kSide && std::abs(dy) <= kSide)) {
@@ -87,20 +87,20 @@ void DirtyTiles::markSegment(QPointF a, QPointF b, double pad) {
     for (int row = firstRow; row <= lastRow; ++row) {
         // A pixel of this row within `pad` of the segment is within `pad`
         // across of the part of the segment in the row widened by `pad`.
-        double enter = (row * kSide - pad - a.y()) / dy;
-        double leave = ((row + 1) * kSide + pad - a.y()) / dy;
+        double enter = (row * kSide - pad - a.y) / dy;
+        double leave = ((row + 1) * kSide + pad - a.y) / dy;
         if (enter > leave) std::swap(enter, leave);
         const double t0 = std::max(0.0, enter), t1 = std::min(1.0, leave);
         if (!(t0 <= t1)) continue;
-        const double x0 = a.x() + t0 * dx, x1 = a.x() + t1 * dx;
+        const double x0 = a.x + t0 * dx, x1 = a.x + t1 * dx;
         markSpan(row, row, std::min(x0, x1) - pad, std::max(x0, x1) + pad);
     }
 }
 
-void DirtyTiles::markRing(QPointF centre, double inner, double outer, const QRectF& within) {
-    const double cx = centre.x(), cy = centre.y();
-    const int last = std::min(tileOf(std::min(cy + outer, within.bottom()), rows_), rows_ - 1);
-    for (int row = std::max(tileOf(std::max(cy - outer, within.top()), rows_), 0); row <= last; ++row) {
+void DirtyTiles::markRing(DevicePoint centre, double inner, double outer, const DeviceBox& within) {
+    const double cx = centre.x, cy = centre.y;
+    const int last = std::min(tileOf(std::min(cy + outer, within.bottom), rows_), rows_ - 1);
+    for (int row = std::max(tileOf(std::max(cy - outer, within.top), rows_), 0); row <= last; ++row) {
         const double above = row * kSide - cy, below = (row + 1) * kSide - cy;
         const double nearest = above <= 0 && below >= 0 ? 0 : std::min(std::abs(above), std::abs(below));
         const double farthest = std::max(std::abs(above), std::abs(below));
@@ -109,16 +109,16 @@ void DirtyTiles::markRing(QPointF centre, double inner, double outer, const QRec
         // on either side of the centre.
         const double reach = std::sqrt(outer * outer - nearest * nearest);
         const double hole = inner > farthest ? std::sqrt(inner * inner - farthest * farthest) : 0;
-        markSpan(row, row, std::max(cx - reach, within.left()), std::min(cx - hole, within.right()));
-        markSpan(row, row, std::max(cx + hole, within.left()), std::min(cx + reach, within.right()));
+        markSpan(row, row, std::max(cx - reach, within.left), std::min(cx - hole, within.right));
+        markSpan(row, row, std::max(cx + hole, within.left), std::min(cx + reach, within.right));
     }
 }
 
-void DirtyTiles::markArc(QPointF centre, double radius, double start, double span, double pad) {
+void DirtyTiles::markArc(DevicePoint centre, double radius, double start, double span, double pad) {
     const double inner = radius - pad, outer = radius + pad;
     constexpr double kQuarter = std::numbers::pi / 2;
     if (span >= 4 * kQuarter || !(std::abs(start) < kAngleLimit)) {
-        markRing(centre, inner, outer, QRectF(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer));
+        markRing(centre, inner, outer, {centre.x - outer, centre.y - outer, centre.x + outer, centre.y + outer});
         return;
     }
     // Within one quarter turn the arc runs one way in x and one way in y, so
@@ -130,27 +130,28 @@ void DirtyTiles::markArc(QPointF centre, double radius, double start, double spa
         const double to = std::min(end, (firstQuarter + k + 1) * kQuarter);
         if (from > end) break;
         if (from > to) continue;
-        const QPointF p(centre.x() + radius * std::cos(from), centre.y() - radius * std::sin(from));
-        const QPointF q(centre.x() + radius * std::cos(to), centre.y() - radius * std::sin(to));
-        const QRectF box = QRectF(p, q).normalized().adjusted(-pad, -pad, pad, pad);
+        const DevicePoint p{centre.x + radius * std::cos(from), centre.y - radius * std::sin(from)};
+        const DevicePoint q{centre.x + radius * std::cos(to), centre.y - radius * std::sin(to)};
+        const DeviceBox box =
+            DeviceBox{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)}.padded(pad);
         markRing(centre, inner, outer, box);
     }
 }
 
-QRegion DirtyTiles::takeRegion(double devicePixelRatio) {
-    QRegion region;
-    if (isEmpty()) return region;
+std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {
+    std::vector<PixelRect> rects;
+    if (isEmpty()) return rects;
     const double ratio = devicePixelRatio;
     const int first = firstRow_, last = lastRow_;
 
     // Each tile row covers these logical rows. With a fractional ratio the
-    // bands of neighbouring tile rows share a logical row, so the region is
-    // built from the pieces between all band edges, each with the tiles of
+    // bands of neighbouring tile rows share a logical row, so the rectangles
+    // are built from the pieces between all band edges, each with the tiles of
     // every tile row that covers it.
     std::vector<int> tops, bottoms, edges;
     for (int row = first; row <= last; ++row) {
         tops.push_back(floorToInt(row * kSide / ratio));
-        bottoms.push_back(ceilToInt(std::min((row + 1) * kSide, static_cast<double>(size_.height())) / ratio));
+        bottoms.push_back(ceilToInt(std::min((row + 1) * kSide, static_cast<double>(height_)) / ratio));
         edges.push_back(tops.back());
         edges.push_back(bottoms.back());
     }
@@ -159,7 +160,6 @@ QRegion DirtyTiles::takeRegion(double devicePixelRatio) {
 
     std::vector<std::uint8_t> merged(static_cast<std::size_t>(columns_));
     std::vector<std::pair<int, int>> runs, previousRuns;
-    std::vector<QRect> rects;
     std::size_t previousBand = 0;
     int previousBottom = -1;
     int low = 0, high = -1;  // the tile rows, less `first`, covering the piece
@@ -188,7 +188,7 @@ QRegion DirtyTiles::takeRegion(double devicePixelRatio) {
             const int runStart = c;
             while (c < columns_ && marks[c]) ++c;
             const int left = floorToInt(runStart * kSide / ratio);
-            const int right = ceilToInt(std::min(c * kSide, static_cast<double>(size_.width())) / ratio);
+            const int right = ceilToInt(std::min(c * kSide, static_cast<double>(width_)) / ratio);
             if (!runs.empty() && left <= runs.back().second)
                 runs.back().second = right;  // rounding made the two meet
             else
@@ -198,17 +198,16 @@ QRegion DirtyTiles::takeRegion(double devicePixelRatio) {
 
         if (top == previousBottom && runs == previousRuns) {
             // The same tiles as the band above: that band grows downwards.
-            for (std::size_t i = previousBand; i < rects.size(); ++i) rects[i].setBottom(bottom - 1);
+            for (std::size_t i = previousBand; i < rects.size(); ++i) rects[i].height = bottom - rects[i].y;
         } else {
             previousBand = rects.size();
-            for (const auto& [left, right] : runs) rects.emplace_back(left, top, right - left, bottom - top);
+            for (const auto& [left, right] : runs) rects.push_back({left, top, right - left, bottom - top});
             std::swap(runs, previousRuns);
         }
         previousBottom = bottom;
     }
-    region.setRects(rects.data(), static_cast<int>(rects.size()));
     clear();
-    return region;
+    return rects;
 }
 
 }  // namespace orvalde
