@@ -49,7 +49,7 @@ bool onDash(int k) { return k % kThinDashPeriod < kThinDashOn; }
 
 // Pixels of a band between radii inner and outer around (cx, cy), on rows
 // rowFirst..rowLast and columns colFirst..colLast, where the sector allows.
-void fillBand(PixelImage& image, double cx, double cy, double inner, double outer, const Sector& sector,
+void fillBand(TrackedPixels& image, double cx, double cy, double inner, double outer, const Sector& sector,
               int rowFirst, int rowLast, int colFirst, int colLast, std::uint32_t colour) {
     rowFirst = std::max(rowFirst, std::max(0, ceilToInt(cy - outer)));
     rowLast = std::min(rowLast, std::min(image.height() - 1, floorToInt(cy + outer)));
@@ -74,9 +74,8 @@ void fillBand(PixelImage& image, double cx, double cy, double inner, double oute
                 image.fillSpan(j, first, last, colour);
                 continue;
             }
-            std::uint32_t* row = image.row(j);
             for (int i = first; i <= last; ++i)
-                if (sector.contains(i - cx, cy - j)) row[i] = colour;
+                if (sector.contains(i - cx, cy - j)) image.set(i, j, colour);
         }
     }
 }
@@ -86,7 +85,7 @@ DevicePoint pointAt(const ArcShape& arc, double angle) {
 }
 
 // A piece of the band with round caps at both ends.
-void fillCappedPiece(PixelImage& image, const ArcShape& arc, double width, std::uint32_t colour) {
+void fillCappedPiece(TrackedPixels& image, const ArcShape& arc, double width, std::uint32_t colour) {
     const double cx = arc.centre.x - kTieBreak, cy = arc.centre.y - kTieBreak;
     const double half = width / 2;
     const Sector sector(arc);
@@ -119,7 +118,7 @@ void fillCappedPiece(PixelImage& image, const ArcShape& arc, double width, std::
 
 bool ArcShape::full() const { return span >= kTurn; }
 
-void drawThinArc(PixelImage& image, const ArcShape& arc, bool dashed, std::uint32_t colour) {
+void drawThinArc(TrackedPixels& image, const ArcShape& arc, bool dashed, std::uint32_t colour) {
     const double cx = arc.centre.x, cy = arc.centre.y, r = arc.radius;
     const double r2 = r * r;
     const Sector sector(arc);
@@ -147,11 +146,11 @@ void drawThinArc(PixelImage& image, const ArcShape& arc, bool dashed, std::uint3
     }
 }
 
-void drawWideArc(PixelImage& image, const ArcShape& arc, double width, std::uint32_t colour) {
+void drawWideArc(TrackedPixels& image, const ArcShape& arc, double width, std::uint32_t colour) {
     fillCappedPiece(image, arc, width, colour);
 }
 
-void drawWideDashedArc(PixelImage& image, const ArcShape& arc, double width, std::uint32_t colour) {
+void drawWideDashedArc(TrackedPixels& image, const ArcShape& arc, double width, std::uint32_t colour) {
     if (!(arc.radius > 0)) {
         fillCapsule(image, arc.centre, arc.centre, width / 2, colour);
         return;

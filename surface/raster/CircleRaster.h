@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "surface/raster/PixelImage.h"
+#include "surface/raster/TrackedPixels.h"
 #include "surface/raster/PixelRect.h"
 
 namespace orvalde {
@@ -25,12 +25,12 @@ struct ArcShape {
 // One pixel wide: in each eighth of the circle, one pixel per step along the
 // major axis. Dashed arcs count their pattern from the circle's four axis
 // points outwards.
-void drawThinArc(PixelImage& image, const ArcShape& arc, bool dashed, std::uint32_t colour);
+void drawThinArc(TrackedPixels& image, const ArcShape& arc, bool dashed, std::uint32_t colour);
 
 // A band `width` pixels wide centred on the circle; a partial arc ends in
 // round caps. Dashed arcs are dashes of that band, four pen widths long with
 // two between them, counted from the start.
-void drawWideArc(PixelImage& image, const ArcShape& arc, double width, std::uint32_t colour);
-void drawWideDashedArc(PixelImage& image, const ArcShape& arc, double width, std::uint32_t colour);
+void drawWideArc(TrackedPixels& image, const ArcShape& arc, double width, std::uint32_t colour);
+void drawWideDashedArc(TrackedPixels& image, const ArcShape& arc, double width, std::uint32_t colour);
 
 }  // namespace orvalde

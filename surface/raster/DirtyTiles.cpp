@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 #include "surface/raster/PixelMath.h"
@@ -11,9 +10,6 @@ namespace orvalde {
 namespace {
 
 constexpr double kSide = DirtyTiles::kTileSide;
-// Arcs that start this many radians out have lost their angle to rounding:
-// such an arc marks its whole circle.
-constexpr double kAngleLimit = 1e6;
 
 // The tile along one axis that holds coordinate v, as -1 before the first
 // and `count` after the last; far and NaN values included.
@@ -71,71 +67,6 @@ void DirtyTiles::markSpan(int firstRow, int lastRow, double left, double right) 
 
 void DirtyTiles::markBox(const DeviceBox& box, double pad) {
     markSpan(tileOf(box.top - pad, rows_), tileOf(box.bottom + pad, rows_), box.left - pad, box.right + pad);
-}
-
-void DirtyTiles::markSegment(DevicePoint a, DevicePoint b, double pad) {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double left = std::min(a.x, b.x) - pad, right = std::max(a.x, b.x) + pad;
-    const int firstRow = std::max(tileOf(std::min(a.y, b.y) - pad, rows_), 0);
-    const int lastRow = std::min(tileOf(std::max(a.y, b.y) + pad, rows_), rows_ - 1);
-    // Most segments are a few pixels long: their padded box is about as
-    // small as their neighbourhood.
-    if (firstRow >= lastRow || (std::abs(dx) <= kSide && std::abs(dy) <= kSide)) {
-        markSpan(firstRow, lastRow, left, right);
-        return;
-    }
-    for (int row = firstRow; row <= lastRow; ++row) {
-        // A pixel of this row within `pad` of the segment is within `pad`
-        // across of the part of the segment in the row widened by `pad`.
-        double enter = (row * kSide - pad - a.y) / dy;
-        double leave = ((row + 1) * kSide + pad - a.y) / dy;
-        if (enter > leave) std::swap(enter, leave);
-        const double t0 = std::max(0.0, enter), t1 = std::min(1.0, leave);
-        if (!(t0 <= t1)) continue;
-        const double x0 = a.x + t0 * dx, x1 = a.x + t1 * dx;
-        markSpan(row, row, std::min(x0, x1) - pad, std::max(x0, x1) + pad);
-    }
-}
-
-void DirtyTiles::markRing(DevicePoint centre, double inner, double outer, const DeviceBox& within) {
-    const double cx = centre.x, cy = centre.y;
-    const int last = std::min(tileOf(std::min(cy + outer, within.bottom), rows_), rows_ - 1);
-    for (int row = std::max(tileOf(std::max(cy - outer, within.top), rows_), 0); row <= last; ++row) {
-        const double above = row * kSide - cy, below = (row + 1) * kSide - cy;
-        const double nearest = above <= 0 && below >= 0 ? 0 : std::min(std::abs(above), std::abs(below));
-        const double farthest = std::max(std::abs(above), std::abs(below));
-        if (nearest > outer) continue;
-        // The ring within this row lies between half-widths `hole` and `reach`
-        // on either side of the centre.
-        const double reach = std::sqrt(outer * outer - nearest * nearest);
-        const double hole = inner > farthest ? std::sqrt(inner * inner - farthest * farthest) : 0;
-        markSpan(row, row, std::max(cx - reach, within.left), std::min(cx - hole, within.right));
-        markSpan(row, row, std::max(cx + hole, within.left), std::min(cx + reach, within.right));
-    }
-}
-
-void DirtyTiles::markArc(DevicePoint centre, double radius, double start, double span, double pad) {
-    const double inner = radius - pad, outer = radius + pad;
-    constexpr double kQuarter = std::numbers::pi / 2;
-    if (span >= 4 * kQuarter || !(std::abs(start) < kAngleLimit)) {
-        markRing(centre, inner, outer, {centre.x - outer, centre.y - outer, centre.x + outer, centre.y + outer});
-        return;
-    }
-    // Within one quarter turn the arc runs one way in x and one way in y, so
-    // its ends bound it; each piece marks the ring inside that box.
-    const double end = start + span;
-    const double firstQuarter = std::floor(start / kQuarter);
-    for (int k = 0; k <= 5; ++k) {
-        const double from = std::max(start, (firstQuarter + k) * kQuarter);
-        const double to = std::min(end, (firstQuarter + k + 1) * kQuarter);
-        if (from > end) break;
-        if (from > to) continue;
-        const DevicePoint p{centre.x + radius * std::cos(from), centre.y - radius * std::sin(from)};
-        const DevicePoint q{centre.x + radius * std::cos(to), centre.y - radius * std::sin(to)};
-        const DeviceBox box =
-            DeviceBox{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)}.padded(pad);
-        markRing(centre, inner, outer, box);
-    }
 }
 
 std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {

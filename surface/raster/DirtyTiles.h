@@ -1,10 +1,11 @@
 #pragma once
 // A coarse map of the image's changed parts, in square tiles of device
-// pixels. Each figure marks only the tiles near its own pixels, so a tick that
-// touches figures all over the screen still repaints a small area: the
-// rectangles handed to the shell follow a long slanted line or a large circle
-// instead of covering their bounding boxes.
+// pixels. Only the tiles of changed pixels are marked, so a tick that touches
+// figures all over the screen still repaints a small area: the rectangles
+// handed to the shell follow a long slanted line or a large circle instead of
+// covering their bounding boxes.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,13 +22,17 @@ public:
     // Fits the map to a new image size; everything is then marked.
     void resize(int deviceWidth, int deviceHeight);
 
-    // Each figure marks every tile within `pad` device pixels of its points.
     void markAll();
+    // Every tile within `pad` device pixels of the box.
     void markBox(const DeviceBox& box, double pad);
-    void markSegment(DevicePoint a, DevicePoint b, double pad);
-    // An arc from `start` radians over `span` radians, counterclockwise on
-    // screen (y down), so at c + r (cos t, -sin t).
-    void markArc(DevicePoint centre, double radius, double start, double span, double pad);
+    // The tiles of pixels first..last of row y; all of them inside the map.
+    void markRow(int y, int first, int last) {
+        const int row = y / kTileSide;
+        std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(row) * columns_;
+        for (int c = first / kTileSide; c <= last / kTileSide; ++c) marks[c] = 1;
+        if (row < firstRow_) firstRow_ = row;
+        if (row > lastRow_) lastRow_ = row;
+    }
 
     bool isEmpty() const { return firstRow_ > lastRow_; }
     // The marked tiles as rectangles in pixels of the given ratio to device
@@ -39,7 +44,6 @@ private:
     // Marks tile rows firstRow..lastRow (clipped to the map) from device x
     // `left` to `right`.
     void markSpan(int firstRow, int lastRow, double left, double right);
-    void markRing(DevicePoint centre, double inner, double outer, const DeviceBox& within);
     void clear();
 
     int width_ = 0, height_ = 0;

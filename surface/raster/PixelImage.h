@@ -37,18 +37,6 @@ public:
     const std::uint32_t* row(int y) const { return pixels_.data() + index(0, y); }
 
     void fill(std::uint32_t word);
-    // Pixels first..last (inclusive) of row y, clipped to the image.
-    void fillSpan(int y, int first, int last, std::uint32_t word) {
-        if (y < 0 || y >= height_) return;
-        if (first < 0) first = 0;
-        if (last >= width_) last = width_ - 1;
-        std::uint32_t* p = row(y);
-        for (int x = first; x <= last; ++x) p[x] = word;
-    }
-    void set(int x, int y, std::uint32_t word) {
-        if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[index(x, y)] = word;
-    }
-
     // Grows to at least this size, keeping every pixel where it was and
     // filling the new area; never shrinks. Returns whether it grew.
     bool grow(int width, int height, std::uint32_t fill);

@@ -23,8 +23,6 @@ constexpr double kFarLimit = 1e6;
 constexpr double kLineLimit = 1e9;
 // Wider pens are drawn at this width; they would only fill the screen anyway.
 constexpr int kMaxPenPixels = 1000;
-// Slack around every figure's pixels in the dirty area.
-constexpr double kDirtyMargin = 2.0;
 constexpr double kTurn = 2 * std::numbers::pi;
 
 bool finite(DevicePoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -93,23 +91,23 @@ void RasterSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
     const double reach = width + 4;  // keeps round caps of clipped ends off the image
     if (!clipSegment(a, b, imageBox().padded(reach))) return;
     const std::uint32_t word = PixelImage::pack(colour);
+    TrackedPixels canvas = pixels();
     const bool thin = width < 1.25;  // a one-pixel pen at ratio 1 (and just above)
     if (style_ == LineStyle::Solid) {
         if (thin)
-            drawThinLine(image_, a, b, word);
+            drawThinLine(canvas, a, b, word);
         else
-            fillCapsule(image_, a, b, width / 2, word);
+            fillCapsule(canvas, a, b, width / 2, word);
     } else {
         // A clipped start keeps the dashes where the whole line has them.
         const double skipped = std::sqrt((a.x - from.x) * (a.x - from.x) + (a.y - from.y) * (a.y - from.y));
         if (thin) {
             const double major = std::max(std::abs(a.x - from.x), std::abs(a.y - from.y));
-            drawThinDashedLine(image_, a, b, static_cast<int>(std::fmod(std::round(major), 6.0)), word);
+            drawThinDashedLine(canvas, a, b, static_cast<int>(std::fmod(std::round(major), 6.0)), word);
         } else {
-            drawWideDashedLine(image_, a, b, width, skipped, word);
+            drawWideDashedLine(canvas, a, b, width, skipped, word);
         }
     }
-    dirty_.markSegment(a, b, width + kDirtyMargin);
 }
 
 void RasterSurface::lineTo(float x2, float y2, Rgb colour) { line(curX_, curY_, x2, y2, colour); }
@@ -122,8 +120,8 @@ void RasterSurface::point(float x, float y, Rgb colour) {
     const int diameter = std::max(1, static_cast<int>(std::lround(std::clamp(width_, 1, kMaxPenPixels) * dpr_)));
     const DeviceBox box{p.x - diameter, p.y - diameter, p.x + diameter, p.y + diameter};
     if (!box.intersects(imageBox())) return;
-    fillDot(image_, floorToInt(p.x), floorToInt(p.y), diameter, PixelImage::pack(colour));
-    dirty_.markBox(box, kDirtyMargin);
+    TrackedPixels canvas = pixels();
+    fillDot(canvas, floorToInt(p.x), floorToInt(p.y), diameter, PixelImage::pack(colour));
 }
 
 void RasterSurface::circle(float cx, float cy, float radius, Rgb colour) {
@@ -151,14 +149,14 @@ void RasterSurface::arc(float cx, float cy, float radius, float startAngle, floa
     const ArcShape shape{c, r, startAngle, span};
 
     const std::uint32_t word = PixelImage::pack(colour);
+    TrackedPixels canvas = pixels();
     const bool dashed = style_ == LineStyle::Dashed;
     if (width < 1.25)
-        drawThinArc(image_, shape, dashed, word);
+        drawThinArc(canvas, shape, dashed, word);
     else if (dashed)
-        drawWideDashedArc(image_, shape, width, word);
+        drawWideDashedArc(canvas, shape, width, word);
     else
-        drawWideArc(image_, shape, width, word);
-    dirty_.markArc(c, r, startAngle, span, width + kDirtyMargin);
+        drawWideArc(canvas, shape, width, word);
 }
 
 void RasterSurface::setTextPosition(float x, float y) {
@@ -174,9 +172,9 @@ void RasterSurface::print(const std::string& text) {
     // Next line: one line spacing lower on screen, back at the starting edge.
     curY_ = static_cast<float>(startY + kTextLineSpacing / world_.perUnitY);
     if (!withinFarLimit(topLeft)) return;
-    const DeviceBox box = drawTextLine(image_, *face_, floorToInt(topLeft.x + 0.5), floorToInt(topLeft.y + 0.5), text,
-                                       PixelImage::pack(foreColor()));
-    dirty_.markBox(box, kDirtyMargin);
+    TrackedPixels canvas = pixels();
+    drawTextLine(canvas, *face_, floorToInt(topLeft.x + 0.5), floorToInt(topLeft.y + 0.5), text,
+                 PixelImage::pack(foreColor()));
 }
 
 void RasterSurface::ensureSize(int logicalWidth, int logicalHeight) {

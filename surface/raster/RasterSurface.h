@@ -11,6 +11,7 @@
 #include "surface/raster/DirtyTiles.h"
 #include "surface/raster/PixelImage.h"
 #include "surface/raster/PixelRect.h"
+#include "surface/raster/TrackedPixels.h"
 #include "surface/raster/WorldMapping.h"
 
 namespace orvalde {
@@ -54,8 +55,8 @@ public:
     // Device pixels, ceil(logical size x ratio) in each direction.
     const PixelImage& image() const { return image_; }
 
-    // The tiles touched since the last call, as device-pixel rectangles;
-    // resets them. Every changed pixel lies inside.
+    // The tiles of the pixels changed since the last call, as device-pixel
+    // rectangles; resets them.
     std::vector<PixelRect> takeDirtyRects() { return dirty_.takeRects(1.0); }
     // The same in logical pixels, rounded outward; resets them too.
     std::vector<PixelRect> takeDirtyLogicalRects() { return dirty_.takeRects(dpr_); }
@@ -75,6 +76,7 @@ private:
     double penWidthDevice() const;
     DeviceBox imageBox() const;
     void fillBackground();
+    TrackedPixels pixels() { return TrackedPixels(image_, dirty_); }
 
     double dpr_;
     int logicalWidth_, logicalHeight_;

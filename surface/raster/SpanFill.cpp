@@ -29,7 +29,7 @@ struct Interval {
 
 }  // namespace
 
-void fillCapsule(PixelImage& image, DevicePoint a, DevicePoint b, double radius, std::uint32_t colour) {
+void fillCapsule(TrackedPixels& image, DevicePoint a, DevicePoint b, double radius, std::uint32_t colour) {
     const double ax = a.x - kTieBreak, ay = a.y - kTieBreak;
     const double bx = b.x - kTieBreak, by = b.y - kTieBreak;
     const double dx = bx - ax, dy = by - ay;
@@ -80,7 +80,7 @@ void fillCapsule(PixelImage& image, DevicePoint a, DevicePoint b, double radius,
     }
 }
 
-void fillDot(PixelImage& image, int cx, int cy, int diameter, std::uint32_t colour) {
+void fillDot(TrackedPixels& image, int cx, int cy, int diameter, std::uint32_t colour) {
     const int originX = cx - diameter / 2, originY = cy - diameter / 2;
     const double r = diameter / 2.0;
     for (int row = 0; row < diameter; ++row) {

@@ -16,10 +16,8 @@ const GlyphFace& glyphFaceFor(double devicePixelRatio) {
     return *best;
 }
 
-DeviceBox drawTextLine(PixelImage& image, const GlyphFace& face, int left, int top, std::string_view text,
-                       std::uint32_t colour) {
-    DeviceBox box{static_cast<double>(left), static_cast<double>(top), static_cast<double>(left),
-                  static_cast<double>(top + face.height - 1)};
+void drawTextLine(TrackedPixels& image, const GlyphFace& face, int left, int top, std::string_view text,
+                  std::uint32_t colour) {
     const int baseline = top + face.ascent;
     long long pen = left;
     for (const char ch : text) {
@@ -31,22 +29,14 @@ DeviceBox drawTextLine(PixelImage& image, const GlyphFace& face, int left, int t
             const long long py = y0 + y;
             if (py < 0 || py >= image.height()) continue;
             const std::uint8_t* bits = face.bits + g.offset + static_cast<std::size_t>(y * rowBytes);
-            std::uint32_t* row = image.row(static_cast<int>(py));
             for (int x = 0; x < g.width; ++x) {
                 const long long px = x0 + x;
-                if (px >= 0 && px < image.width() && (bits[x / 8] >> (7 - x % 8) & 1)) row[px] = colour;
+                if (px >= 0 && px < image.width() && (bits[x / 8] >> (7 - x % 8) & 1))
+                    image.set(static_cast<int>(px), static_cast<int>(py), colour);
             }
         }
-        if (g.width > 0) {
-            box.left = std::min(box.left, static_cast<double>(x0));
-            box.right = std::max(box.right, static_cast<double>(x0 + g.width - 1));
-            box.top = std::min(box.top, static_cast<double>(y0));
-            box.bottom = std::max(box.bottom, static_cast<double>(y0 + g.height - 1));
-        }
         pen += g.advance;
-        box.right = std::max(box.right, static_cast<double>(pen));
     }
-    return box;
 }
 
 }  // namespace orvalde

@@ -6,15 +6,14 @@
 #include <string_view>
 
 #include "surface/raster/GlyphAtlas.h"
-#include "surface/raster/PixelImage.h"
+#include "surface/raster/TrackedPixels.h"
 #include "surface/raster/PixelRect.h"
 
 namespace orvalde {
 
 // Draws one line with its top-left corner at device pixel (left, top).
-// Characters outside printable ASCII show as '?'. Returns the box of the
-// line's advance and height together with any ink reaching past it.
-DeviceBox drawTextLine(PixelImage& image, const GlyphFace& face, int left, int top, std::string_view text,
+// Characters outside printable ASCII show as '?'.
+void drawTextLine(TrackedPixels& image, const GlyphFace& face, int left, int top, std::string_view text,
                        std::uint32_t colour);
 
 }  // namespace orvalde

@@ -2,12 +2,10 @@
 
 #include <cstdlib>
 
-#include "surface/raster/PixelMath.h"
 
 namespace orvalde {
 namespace {
 
-constexpr double kTieBreak = 1.0 / 128;  // as the wide figures: ties go up-left
 constexpr int kDashPeriod = kThinDashOn + kThinDashOff;
 
 // Bresenham in integers, so the pixels do not depend on the floating-point
@@ -36,13 +34,11 @@ void stepLine(DevicePoint a, DevicePoint b, Plot plot) {
 
 }  // namespace
 
-int nearestPixel(double v) { return floorToInt(v + 0.5 - kTieBreak); }
-
-void drawThinLine(PixelImage& image, DevicePoint a, DevicePoint b, std::uint32_t colour) {
+void drawThinLine(TrackedPixels& image, DevicePoint a, DevicePoint b, std::uint32_t colour) {
     stepLine(a, b, [&](int x, int y, int) { image.set(x, y, colour); });
 }
 
-void drawThinDashedLine(PixelImage& image, DevicePoint a, DevicePoint b, int phase, std::uint32_t colour) {
+void drawThinDashedLine(TrackedPixels& image, DevicePoint a, DevicePoint b, int phase, std::uint32_t colour) {
     phase = ((phase % kDashPeriod) + kDashPeriod) % kDashPeriod;
     stepLine(a, b, [&](int x, int y, int k) {
         if ((k + phase) % kDashPeriod < kThinDashOn) image.set(x, y, colour);

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-#include "surface/raster/PixelImage.h"
+#include "surface/raster/TrackedPixels.h"
+#include "surface/raster/PixelMath.h"
 #include "surface/raster/PixelRect.h"
 
 namespace orvalde {
@@ -15,12 +16,13 @@ namespace orvalde {
 inline constexpr int kThinDashOn = 4;
 inline constexpr int kThinDashOff = 2;
 
-// The pixel nearest a coordinate: pixel i is centred on i, ties go down.
-int nearestPixel(double v);
+// The pixel nearest a coordinate: pixel i is centred on i, ties go down
+// (as in the wide figures).
+inline int nearestPixel(double v) { return floorToInt(v + 0.5 - 1.0 / 128); }
 
 // From the pixel nearest a to the pixel nearest b, both included. A dashed
 // line starts `phase` pixels into its pattern.
-void drawThinLine(PixelImage& image, DevicePoint a, DevicePoint b, std::uint32_t colour);
-void drawThinDashedLine(PixelImage& image, DevicePoint a, DevicePoint b, int phase, std::uint32_t colour);
+void drawThinLine(TrackedPixels& image, DevicePoint a, DevicePoint b, std::uint32_t colour);
+void drawThinDashedLine(TrackedPixels& image, DevicePoint a, DevicePoint b, int phase, std::uint32_t colour);
 
 }  // namespace orvalde

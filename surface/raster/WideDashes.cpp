@@ -7,7 +7,7 @@
 
 namespace orvalde {
 
-void drawWideDashedLine(PixelImage& image, DevicePoint a, DevicePoint b, double width, double phase,
+void drawWideDashedLine(TrackedPixels& image, DevicePoint a, DevicePoint b, double width, double phase,
                         std::uint32_t colour) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double length = std::sqrt(dx * dx + dy * dy);

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "surface/raster/PixelImage.h"
+#include "surface/raster/TrackedPixels.h"
 #include "surface/raster/PixelRect.h"
 
 namespace orvalde {
@@ -14,7 +14,7 @@ inline constexpr double kWideDashOff = 2;  // pen widths
 
 // The dashes of segment a-b for a pen `width` device pixels wide, starting
 // `phase` device pixels into the pattern.
-void drawWideDashedLine(PixelImage& image, DevicePoint a, DevicePoint b, double width, double phase,
+void drawWideDashedLine(TrackedPixels& image, DevicePoint a, DevicePoint b, double width, double phase,
                         std::uint32_t colour);
 
 }  // namespace orvalde

@@ -56,30 +56,32 @@ TEST(DirtyRegion, HoldsEveryPixelAFigureChangedAndErasingRestoresThem) {
             s.takeDirtyRects();
             draw(colour);
             const std::vector<bool> device = coverage(s.takeDirtyRects(), width, height);
-            draw(colour);  // the same pixels again, for the logical check
-            const int logicalWidth = static_cast<int>(std::ceil(width / ratio));
-            const std::vector<bool> logical =
-                coverage(s.takeDirtyLogicalRects(), logicalWidth, static_cast<int>(std::ceil(height / ratio)));
-            const auto inLogical = [&](int i, int j) { return logical[static_cast<std::size_t>(j * logicalWidth + i)]; };
-            int outside = 0;  // changed device pixels, or the logical pixels showing them, not in the rectangles
-            for (int j = 0; j < height; ++j) {
-                for (int i = 0; i < width; ++i) {
-                    if (clean.at(i, j) == s.image().at(i, j)) continue;
-                    outside += !device[static_cast<std::size_t>(j * width + i)];
-                    const int firstX = static_cast<int>(i / ratio), firstY = static_cast<int>(j / ratio);
-                    const int lastX = static_cast<int>(std::ceil((i + 1) / ratio)) - 1;
-                    const int lastY = static_cast<int>(std::ceil((j + 1) / ratio)) - 1;
-                    outside += !inLogical(firstX, firstY) || !inLogical(lastX, lastY);
-                }
-            }
-            ASSERT_EQ(outside, 0) << "figure " << kind << " at " << x << "," << y << " size " << r << " width "
-                                  << s.lineWidth() << " ratio " << ratio;
+            std::vector<std::pair<int, int>> changed;
+            for (int j = 0; j < height; ++j)
+                for (int i = 0; i < width; ++i)
+                    if (clean.at(i, j) != s.image().at(i, j)) changed.emplace_back(i, j);
             if (kind == 4)
                 s.clear();
             else
                 draw(kBackground);
             ASSERT_EQ(s.image().pixels(), clean.pixels()) << "figure " << kind << " at " << x << "," << y << " size "
                                                           << r << " width " << s.lineWidth() << " ratio " << ratio;
+            // Erasing changed the same pixels back: its dirty area, taken in
+            // logical pixels, must show all of them.
+            const int logicalWidth = static_cast<int>(std::ceil(width / ratio));
+            const std::vector<bool> logical =
+                coverage(s.takeDirtyLogicalRects(), logicalWidth, static_cast<int>(std::ceil(height / ratio)));
+            const auto inLogical = [&](int i, int j) { return logical[static_cast<std::size_t>(j * logicalWidth + i)]; };
+            int outside = 0;  // changed device pixels, or the logical pixels showing them, not in the rectangles
+            for (const auto& [i, j] : changed) {
+                outside += !device[static_cast<std::size_t>(j * width + i)];
+                const int firstX = static_cast<int>(i / ratio), firstY = static_cast<int>(j / ratio);
+                const int lastX = static_cast<int>(std::ceil((i + 1) / ratio)) - 1;
+                const int lastY = static_cast<int>(std::ceil((j + 1) / ratio)) - 1;
+                outside += !inLogical(firstX, firstY) || !inLogical(lastX, lastY);
+            }
+            ASSERT_EQ(outside, 0) << "figure " << kind << " at " << x << "," << y << " size " << r << " width "
+                                  << s.lineWidth() << " ratio " << ratio;
         }
     }
 }
