@@ -1,4 +1,4 @@
-// One animation tick of each pendulum, on the Qt image surface of a full-HD
+// One animation tick of each pendulum, on the raster surface of a full-HD
 // window and on a surface that draws nothing (the physics alone).
 
 #include <benchmark/benchmark.h>
@@ -7,8 +7,7 @@
 
 #include "app/HeadlessOrvalde.h"
 #include "surface/NullSurface.h"
-#include "surface/qt/Application.h"
-#include "surface/qt/ImageSurface.h"
+#include "surface/raster/RasterSurface.h"
 
 namespace orvalde {
 namespace {
@@ -32,9 +31,8 @@ struct BenchProgram {
     }
 };
 
-std::unique_ptr<BenchProgram<ImageSurface>> FullHd() {
-    EnsureQtApplication();
-    return std::make_unique<BenchProgram<ImageSurface>>(QSize(1920, 1080), 1.0);
+std::unique_ptr<BenchProgram<RasterSurface>> FullHd() {
+    return std::make_unique<BenchProgram<RasterSurface>>(1920, 1080, 1.0);
 }
 
 void BM_CycloidStepImage(benchmark::State& state) {

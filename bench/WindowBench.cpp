@@ -58,7 +58,7 @@ void BM_Repaint(benchmark::State& state) {
     const std::uint64_t before = run.window.paintedArea();
     for (auto _ : state) {
         run.bothTicks();
-        run.window.repaint(run.window.surface().takeDirtyRegion());
+        run.window.repaint(run.window.takeDirtyRegion());
     }
     state.counters["painted_px_per_tick"] =
         static_cast<double>(run.window.paintedArea() - before) / static_cast<double>(state.iterations());
@@ -72,7 +72,7 @@ void BM_RepaintWhole(benchmark::State& state) {
     const std::uint64_t before = run.window.paintedArea();
     for (auto _ : state) {
         run.bothTicks();
-        run.window.surface().takeDirtyRegion();
+        run.window.takeDirtyRegion();
         run.window.repaint();
     }
     state.counters["painted_px_per_tick"] =
@@ -100,7 +100,7 @@ void BM_Soak(benchmark::State& state) {
             const auto begin = Clock::now();
             for (int i = 0; i < n; ++i) {
                 run.bothTicks();
-                if (i % 100 == 0) run.window.repaint(run.window.surface().takeDirtyRegion());
+                if (i % 100 == 0) run.window.repaint(run.window.takeDirtyRegion());
             }
             return std::chrono::duration<double, std::micro>(Clock::now() - begin).count() / n;
         };

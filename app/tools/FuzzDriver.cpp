@@ -6,12 +6,10 @@
 #include "app/HeadlessOrvalde.h"
 #include "app/KeptValues.h"
 #include "surface/CheckingSurface.h"
-#include "surface/qt/Application.h"
-#include "surface/qt/ImageSurface.h"
+#include "surface/raster/RasterSurface.h"
 
 namespace orvalde {
 namespace {
-
 
 std::optional<std::string> FirstNonFinite(const Simulation& sim) {
     for (const KeptValue& v : KeptValues(sim))
@@ -22,7 +20,7 @@ std::optional<std::string> FirstNonFinite(const Simulation& sim) {
 // The program started up on a small image surface, as a user would meet it.
 class FuzzTarget {
 public:
-    FuzzTarget() : image_(QSize(240, 160), 1.0), surface_(image_), p_(surface_, 240, 160) { p_.form.Main(); }
+    FuzzTarget() : image_(240, 160, 1.0), surface_(image_), p_(surface_, 240, 160) { p_.form.Main(); }
 
     std::optional<std::string> apply(const FuzzEvent& e) {
         RecordingScrollBar& bar = p_.xthesi;
@@ -64,7 +62,7 @@ private:
         }
     }
 
-    ImageSurface image_;
+    RasterSurface image_;
     CheckingSurface surface_;
     HeadlessProgram p_;
 };
@@ -116,7 +114,6 @@ FuzzEvent FuzzEventSource::next() {
 }
 
 std::optional<FuzzFailure> RunFuzzEvents(const std::vector<FuzzEvent>& events) {
-    EnsureQtApplication();
     FuzzTarget target;
     for (std::size_t i = 0; i < events.size(); ++i) {
         if (auto what = target.apply(events[i])) return FuzzFailure{i, *what};
@@ -125,7 +122,6 @@ std::optional<FuzzFailure> RunFuzzEvents(const std::vector<FuzzEvent>& events) {
 }
 
 std::optional<FuzzFailure> RunFuzzSeed(std::uint64_t seed, std::uint64_t count, std::vector<FuzzEvent>* failing) {
-    EnsureQtApplication();
     FuzzTarget target;
     FuzzEventSource source(seed);
     for (std::uint64_t i = 0; i < count; ++i) {

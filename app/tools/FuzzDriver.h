@@ -1,5 +1,5 @@
 #pragma once
-// Random use of the whole program, headless on a small Qt image surface:
+// Random use of the whole program, headless on a small raster surface:
 // buttons in any order, scroll-bar arrows, pages, drags and both ends, and
 // ticks of whichever timers are running. After every event the state must be
 // finite, no drawing call may carry a non-finite coordinate and no message

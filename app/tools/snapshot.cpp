@@ -1,11 +1,13 @@
 // Renders the Orvalde window offscreen and writes it as a PNG: after start-up,
 // or after running the pendulums for some ticks. The README's pictures come
-// from here.
+// from here. With --drawing-only it writes just the drawing surface's pixels,
+// without buttons and scroll bar, for comparing with the browser's canvas.
 //
-//   orvalde-snapshot OUT.png [--size WxH] [--start X0] [--cycloid N]
-//                    [--circular N] [--both N] [--evolute]
+//   orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--start X0]
+//                    [--cycloid N] [--circular N] [--both N] [--evolute]
 
 #include <QApplication>
+#include <QImage>
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +20,8 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: orvalde-snapshot OUT.png [--size WxH] [--start X0] [--cycloid N] [--circular N] "
-                 "[--both N] [--evolute]\n");
+                 "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--start X0] [--cycloid N] "
+                 "[--circular N] [--both N] [--evolute]\n");
     return 2;
 }
 
@@ -32,9 +34,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Orvalde");
 
     int width = 1280, height = 720;
+    bool drawingOnly = false;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
             if (std::sscanf(argv[++i], "%dx%d", &width, &height) != 2 || width < 100 || height < 100) return Usage();
+        } else if (std::strcmp(argv[i], "--drawing-only") == 0) {
+            drawingOnly = true;
         }
     }
 
@@ -48,6 +53,8 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (arg == "--size") {
             ++i;
+        } else if (arg == "--drawing-only") {
+            continue;
         } else if (arg == "--start" && hasValue) {
             const int x0 = std::atoi(argv[++i]);
             run([&] { window.scrollBar()->setValue(x0); });
@@ -77,7 +84,18 @@ int main(int argc, char** argv) {
     window.timer1().setEnabled(false);
     window.timer2().setEnabled(false);
 
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    bool saved = false;
+    if (drawingOnly) {
+        const orvalde::PixelImage& pixels = window.surface().image();
+        // Exactly the surface's bytes: opaque RGB, no ratio scaling.
+        saved = QImage(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGBX8888)
+                    .convertToFormat(QImage::Format_RGB888)
+                    .save(out, "PNG");
+    } else {
+        saved = window.grab().save(out, "PNG");
+    }
+    if (!saved) {
         std::fprintf(stderr, "orvalde-snapshot: could not write %s\n", argv[1]);
         return 1;
     }

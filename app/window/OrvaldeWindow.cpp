@@ -12,7 +12,7 @@ namespace orvalde {
 
 OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     : screenOverride_(screenOverride),
-      surface_(QSize(1, 1), screenOverride ? 1.0 : QGuiApplication::primaryScreen()->devicePixelRatio()),
+      surface_(1, 1, screenOverride ? 1.0 : QGuiApplication::primaryScreen()->devicePixelRatio()),
       bar_(new QScrollBar(Qt::Horizontal, this)),
       xthesi_(bar_, surface_),
       messages_(this) {
@@ -74,8 +74,19 @@ void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
     repaintChanged();
 }
 
+QRegion OrvaldeWindow::takeDirtyRegion() {
+    // The bands of rectangles do not overlap, so QRegion takes them as they are.
+    const std::vector<PixelRect> rects = surface_.takeDirtyLogicalRects();
+    std::vector<QRect> qrects;
+    qrects.reserve(rects.size());
+    for (const PixelRect& r : rects) qrects.emplace_back(r.x, r.y, r.width, r.height);
+    QRegion region;
+    region.setRects(qrects.data(), static_cast<int>(qrects.size()));
+    return region;
+}
+
 void OrvaldeWindow::repaintChanged() {
-    const QRegion dirty = surface_.takeDirtyRegion();
+    const QRegion dirty = takeDirtyRegion();
     if (!dirty.isEmpty()) update(dirty);
 }
 
@@ -90,13 +101,13 @@ double OrvaldeWindow::screenHeight() const { return screenSize().height(); }
 void OrvaldeWindow::setOuterHeight(double h) {
     const int frame = frameGeometry().height() - height();
     resize(width(), std::max(1, static_cast<int>(h) - frame));
-    surface_.ensureSize(size());
+    surface_.ensureSize(width(), height());
 }
 
 void OrvaldeWindow::setOuterWidth(double w) {
     const int frame = frameGeometry().width() - width();
     resize(std::max(1, static_cast<int>(w) - frame), height());
-    surface_.ensureSize(size());
+    surface_.ensureSize(width(), height());
 }
 
 void OrvaldeWindow::moveTo(double left, double top) { move(static_cast<int>(left), static_cast<int>(top)); }
@@ -105,8 +116,11 @@ void OrvaldeWindow::showWindow() { show(); }
 
 void OrvaldeWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage& image = surface_.image();
-    const qreal ratio = image.devicePixelRatio();
+    // The surface's pixels as they are: the read-only constructor copies nothing.
+    const PixelImage& pixels = surface_.image();
+    QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGBX8888);
+    const qreal ratio = surface_.devicePixelRatio();
+    image.setDevicePixelRatio(ratio);
     for (const QRect& r : event->region()) {
         const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
         painter.drawImage(QRectF(r), image, source);
@@ -117,8 +131,8 @@ void OrvaldeWindow::paintEvent(QPaintEvent* event) {
 void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The drawing only ever grows with the window, so a resize loses nothing.
-    surface_.ensureSize(size());
-    surface_.takeDirtyRegion();
+    surface_.ensureSize(width(), height());
+    surface_.takeDirtyRects();
     update();
 }
 

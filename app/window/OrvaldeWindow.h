@@ -4,6 +4,7 @@
 // timers, each connected to its handler on the form.
 
 #include <QPushButton>
+#include <QRegion>
 #include <QScrollBar>
 #include <QWidget>
 #include <array>
@@ -13,10 +14,10 @@
 #include <optional>
 
 #include "app/OrvaldeForm.h"
-#include "surface/qt/ImageSurface.h"
 #include "surface/qt/QtMessageBox.h"
 #include "surface/qt/QtScrollBar.h"
 #include "surface/qt/QtTimer.h"
+#include "surface/raster/RasterSurface.h"
 
 namespace orvalde {
 
@@ -30,7 +31,7 @@ public:
     void start();
 
     OrvaldeForm& form() { return *form_; }
-    ImageSurface& surface() { return surface_; }
+    RasterSurface& surface() { return surface_; }
     QPushButton* button(int number) const;
     QScrollBar* scrollBar() const { return bar_; }
     QtTimer& timer1() { return timer1_; }
@@ -39,6 +40,10 @@ public:
     // Runs one handler the way the event loop does: one at a time, then
     // repaints only what it changed.
     void dispatch(const std::function<void()>& handler);
+
+    // The area the surface changed since the last call, in logical pixels;
+    // resets it.
+    QRegion takeDirtyRegion();
 
     // Logical pixels copied to the screen by paint events so far.
     std::uint64_t paintedArea() const { return paintedArea_; }
@@ -62,7 +67,7 @@ private:
     QSize screenSize() const;
 
     std::optional<QSize> screenOverride_;
-    ImageSurface surface_;
+    RasterSurface surface_;
     QScrollBar* bar_;
     std::array<QPushButton*, 10> buttons_{};  // index = command number
     QtScrollBar xthesi_;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "surface/qt/HandlerGate.h"
-#include "surface/qt/ImageSurface.h"
+#include "surface/raster/RasterSurface.h"
 
 namespace orvalde {
 namespace {
@@ -17,7 +17,7 @@ int roundedPixels(double logical) {
 
 }  // namespace
 
-QtScrollBar::QtScrollBar(QScrollBar* bar, const ImageSurface& surface) : bar_(bar), surface_(surface) {
+QtScrollBar::QtScrollBar(QScrollBar* bar, const RasterSurface& surface) : bar_(bar), surface_(surface) {
     bar_->setOrientation(Qt::Horizontal);
     // Dragging the thumb reports once, on release.
     bar_->setTracking(false);
@@ -44,15 +44,15 @@ void QtScrollBar::setValue(int value) { bar_->setValue(clamp16(value)); }
 void QtScrollBar::setLargeChange(int step) { bar_->setPageStep(std::clamp(step, 0, 32767)); }
 
 void QtScrollBar::setWorldGeometry(double left, double top, double width, double height) {
-    const QPointF topLeft = surface_.toLogical(left, top);
-    if (!std::isfinite(topLeft.x()) || !std::isfinite(topLeft.y()) || !std::isfinite(width) ||
+    const double x = surface_.worldToLogicalX(left), y = surface_.worldToLogicalY(top);
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(width) ||
         !std::isfinite(height))
         return;
     // Sizes are magnitudes: the bar extends right and down on screen from its
     // top-left corner whichever way the world's axes run.
     const int w = std::max(1, roundedPixels(std::abs(width * surface_.logicalPerWorldX())));
     const int h = std::max(1, roundedPixels(std::abs(height * surface_.logicalPerWorldY())));
-    bar_->setGeometry(roundedPixels(topLeft.x()), roundedPixels(topLeft.y()), w, h);
+    bar_->setGeometry(roundedPixels(x), roundedPixels(y), w, h);
 }
 
 }  // namespace orvalde

@@ -11,13 +11,13 @@
 
 namespace orvalde {
 
-class ImageSurface;
+class RasterSurface;
 
 class QtScrollBar : public ScrollBarControl {
 public:
     // The scroll bar is not owned; its parent should be the widget that
     // shows the surface, so that logical pixels of both coincide.
-    QtScrollBar(QScrollBar* bar, const ImageSurface& surface);
+    QtScrollBar(QScrollBar* bar, const RasterSurface& surface);
     ~QtScrollBar() override;
     QtScrollBar(const QtScrollBar&) = delete;
     QtScrollBar& operator=(const QtScrollBar&) = delete;
@@ -37,7 +37,7 @@ public:
 
 private:
     QScrollBar* bar_;
-    const ImageSurface& surface_;
+    const RasterSurface& surface_;
     QMetaObject::Connection changed_;
 };
 

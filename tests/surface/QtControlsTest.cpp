@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "surface/qt/HandlerGate.h"
-#include "surface/qt/ImageSurface.h"
 #include "surface/qt/QtMessageBox.h"
 #include "surface/qt/QtScrollBar.h"
 #include "surface/qt/QtTimer.h"
+#include "surface/raster/RasterSurface.h"
 #include "tests/surface/QtTestSupport.h"
 
 namespace orvalde {
@@ -23,7 +23,7 @@ namespace {
 class QtScrollBarTest : public surfacetest::WithApp {
 protected:
     QtScrollBarTest() { control.onChange = [this] { seen.push_back(control.value()); }; }
-    ImageSurface surface{QSize(400, 300)};
+    RasterSurface surface{400, 300};
     std::unique_ptr<QScrollBar> bar = std::make_unique<QScrollBar>();
     QtScrollBar control{bar.get(), surface};
     std::vector<int> seen;  // the value inside each change event

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QImage>
 #include <cmath>
 
 #include "app/window/OrvaldeWindow.h"
@@ -23,9 +22,11 @@ protected:
         window->start();
         QApplication::processEvents();
     }
-    QRgb PixelAt(double x, double y) const {
-        const QPointF p = window->surface().toLogical(x, y);
-        return window->surface().image().pixel(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+    // The surface's pixel at a world point (the window is at ratio 1).
+    Rgb PixelAt(double x, double y, int dx = 0, int dy = 0) const {
+        const RasterSurface& s = window->surface();
+        return s.image().colourAt(static_cast<int>(std::lround(s.worldToLogicalX(x))) + dx,
+                                  static_cast<int>(std::lround(s.worldToLogicalY(y))) + dy);
     }
     void RunBoth(int ticks) {
         for (int i = 0; i < ticks; ++i) {
@@ -54,14 +55,14 @@ TEST_F(Window, ButtonsCarryTheirCaptionsAtTheirPlaces) {
 }
 
 TEST_F(Window, FirstPictureInPixels) {
-    const QRgb background = qRgb(90, 240, 240);
-    const QRgb red = qRgb(255, 0, 0);
+    const Rgb background{90, 240, 240};
+    const Rgb red{255, 0, 0};
     for (double x : {0.0, 2 * kPi * 20, -2 * kPi * 20}) {
         EXPECT_EQ(PixelAt(x, -70), red) << x;  // the reference lines
     }
     // The right cheek (the string lies on the left one for this start).
     const CurveTables& t = window->form().sim().tables;
-    EXPECT_EQ(PixelAt(t.evoluteX[130], t.evoluteY[130]), qRgb(0, 0, 255));
+    EXPECT_EQ(PixelAt(t.evoluteX[130], t.evoluteY[130]), (Rgb{0, 0, 255}));
     EXPECT_EQ(PixelAt(100, -50), background);
     EXPECT_EQ(PixelAt(-30, 60), background);
 }
@@ -72,13 +73,9 @@ TEST_F(Window, ScrollBarMoveRedrawsTheStartScene) {
     // The bob's black dot of the new start shows between the red string and
     // path drawn over it.
     const CycloidState& c = window->form().sim().cycloid;
-    const QPointF p = window->surface().toLogical(c.bobX, c.bobY);
     int black = 0;
     for (int dx = -3; dx <= 3; ++dx) {
-        for (int dy = -3; dy <= 3; ++dy) {
-            black += window->surface().image().pixel(static_cast<int>(std::lround(p.x())) + dx,
-                                                     static_cast<int>(std::lround(p.y())) + dy) == qRgb(0, 0, 0);
-        }
+        for (int dy = -3; dy <= 3; ++dy) black += PixelAt(c.bobX, c.bobY, dx, dy) == Rgb{0, 0, 0};
     }
     EXPECT_GE(black, 2);
 }
@@ -93,13 +90,15 @@ TEST_F(Window, ResizingMinimisingAndMaximisingLoseNothing) {
     window->timer2().setInterval(1000000);
     RunBoth(20);
 
-    const QImage before = window->surface().image().copy();
-    const QPointF origin = window->surface().toLogical(0, 0);
+    const PixelImage before = window->surface().image();
+    const double originX = window->surface().worldToLogicalX(0), originY = window->surface().worldToLogicalY(0);
     const double scaleWidth = window->surface().scaleWidth();
 
     window->resize(400, 300);
     QApplication::processEvents();
-    EXPECT_EQ(window->surface().image().copy(0, 0, before.width(), before.height()), before);
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            ASSERT_EQ(window->surface().image().at(x, y), before.at(x, y)) << x << "," << y;
     RunBoth(5);
     window->showMinimized();
     QApplication::processEvents();
@@ -112,13 +111,14 @@ TEST_F(Window, ResizingMinimisingAndMaximisingLoseNothing) {
     QApplication::processEvents();
     RunBoth(5);
 
-    EXPECT_EQ(window->surface().toLogical(0, 0), origin);
+    EXPECT_EQ(window->surface().worldToLogicalX(0), originX);
+    EXPECT_EQ(window->surface().worldToLogicalY(0), originY);
     EXPECT_EQ(window->surface().scaleWidth(), scaleWidth);
     EXPECT_GE(window->surface().image().width(), 1400);
     EXPECT_EQ(window->form().sim().counters.cycloidTicks, 40);
     EXPECT_EQ(window->form().sim().counters.circularTicks, 40);
     // The picture is still there: the reference line drawn before any resize.
-    EXPECT_EQ(PixelAt(2 * kPi * 20, -80), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(2 * kPi * 20, -80), (Rgb{255, 0, 0}));
 }
 
 TEST_F(Window, RepaintsOnlyWhatATickChanged) {
@@ -127,7 +127,7 @@ TEST_F(Window, RepaintsOnlyWhatATickChanged) {
     window->repaint();
     const std::uint64_t start = window->paintedArea();
     window->form().Timer1_Timer();
-    const QRect dirty = window->surface().takeDirtyRect();
+    const QRect dirty = window->takeDirtyRegion().boundingRect();
     EXPECT_FALSE(dirty.isEmpty());
     EXPECT_LT(static_cast<double>(dirty.width()) * dirty.height(), 1000.0 * 600);
     window->repaint(dirty);

@@ -1,10 +1,10 @@
-#include "surface/qt/SpanFill.h"
+#include "surface/raster/SpanFill.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "surface/qt/PixelMath.h"
+#include "surface/raster/PixelMath.h"
 
 namespace orvalde {
 namespace {
@@ -29,23 +29,9 @@ struct Interval {
 
 }  // namespace
 
-PixelRows::PixelRows(QImage& image)
-    : bits_(image.bits()), bytesPerLine_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {
-    Q_ASSERT(image.depth() == 32);
-}
-
-void PixelRows::fill(int y, int first, int last, QRgb colour) {
-    if (y < 0 || y >= height_) return;
-    first = std::max(first, 0);
-    last = std::min(last, width_ - 1);
-    if (first > last) return;
-    auto* row = reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_);
-    std::fill(row + first, row + last + 1, colour | 0xff000000u);
-}
-
-void fillCapsule(PixelRows& rows, QPointF a, QPointF b, double radius, QRgb colour) {
-    const double ax = a.x() - kTieBreak, ay = a.y() - kTieBreak;
-    const double bx = b.x() - kTieBreak, by = b.y() - kTieBreak;
+void fillCapsule(TrackedPixels& image, DevicePoint a, DevicePoint b, double radius, std::uint32_t colour) {
+    const double ax = a.x - kTieBreak, ay = a.y - kTieBreak;
+    const double bx = b.x - kTieBreak, by = b.y - kTieBreak;
     const double dx = bx - ax, dy = by - ay;
     const double lengthSquared = dx * dx + dy * dy;
     const double reach = radius * std::sqrt(lengthSquared);
@@ -56,10 +42,10 @@ void fillCapsule(PixelRows& rows, QPointF a, QPointF b, double radius, QRgb colo
     const bool hasBand = lengthSquared > 0;
     const double acrossSlope = dx != 0 ? -dy / dx : 0, acrossWidth = dx != 0 ? lengthSquared / dx : 0;
     const double alongSlope = dy != 0 ? dx / dy : 0, alongHalf = dy != 0 ? std::abs(reach / dy) : 0;
-    const double lastColumn = rows.width();
+    const double lastColumn = image.width();
 
     const int top = std::max(0, floorToInt(std::min(ay, by) - radius));
-    const int bottom = std::min(rows.height() - 1, ceilToInt(std::max(ay, by) + radius));
+    const int bottom = std::min(image.height() - 1, ceilToInt(std::max(ay, by) + radius));
     for (int y = top; y <= bottom; ++y) {
         // The capsule is convex, so its row section is the hull of the
         // sections of its two end discs and of the band.
@@ -90,12 +76,12 @@ void fillCapsule(PixelRows& rows, QPointF a, QPointF b, double radius, QRgb colo
             if (!band.empty()) span.cover(band.lo, band.hi);
         }
         if (span.empty()) continue;
-        rows.fill(y, ceilToInt(std::max(span.lo, -1.0)), floorToInt(std::min(span.hi, lastColumn)), colour);
+        image.fillSpan(y, ceilToInt(std::max(span.lo, -1.0)), floorToInt(std::min(span.hi, lastColumn)), colour);
     }
 }
 
-void fillDot(PixelRows& rows, QPoint centrePixel, int diameter, QRgb colour) {
-    const QPoint origin = centrePixel - QPoint(diameter / 2, diameter / 2);
+void fillDot(TrackedPixels& image, int cx, int cy, int diameter, std::uint32_t colour) {
+    const int originX = cx - diameter / 2, originY = cy - diameter / 2;
     const double r = diameter / 2.0;
     for (int row = 0; row < diameter; ++row) {
         // Pixel centres within the radius of the box centre.
@@ -103,7 +89,7 @@ void fillDot(PixelRows& rows, QPoint centrePixel, int diameter, QRgb colour) {
         const double half = std::sqrt(std::max(0.0, r * r - off * off));
         const int first = ceilToInt(r - half - 0.5);
         const int last = floorToInt(r + half - 0.5);
-        rows.fill(origin.y() + row, origin.x() + first, origin.x() + last, colour);
+        image.fillSpan(originY + row, originX + first, originX + last, colour);
     }
 }
 

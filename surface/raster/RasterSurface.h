@@ -1,28 +1,26 @@
 #pragma once
-// The drawing surface of the window: persistent, unantialiased drawing into a
-// QImage, so that a figure drawn again in the background colour is erased
-// exactly. The window copies the dirty part of image() to the screen.
+// The drawing surface of both editions: persistent, unantialiased drawing
+// into a plain pixel buffer, so that a figure drawn again in the background
+// colour is erased exactly. The shells copy the dirty parts of image() to the
+// screen; nothing here depends on a GUI toolkit.
 
-#include <QFont>
-#include <QImage>
-#include <QPainter>
-#include <QPointF>
-#include <QRect>
-#include <QRegion>
-#include <QSize>
+#include <string>
+#include <vector>
 
 #include "surface/DrawingSurface.h"
-#include "surface/qt/DirtyTiles.h"
-#include "surface/qt/WorldMapping.h"
+#include "surface/raster/DirtyTiles.h"
+#include "surface/raster/PixelImage.h"
+#include "surface/raster/PixelRect.h"
+#include "surface/raster/TrackedPixels.h"
+#include "surface/raster/WorldMapping.h"
 
 namespace orvalde {
 
-class ImageSurface : public DrawingSurface {
+struct GlyphFace;
+
+class RasterSurface : public DrawingSurface {
 public:
-    explicit ImageSurface(QSize logicalSize, qreal devicePixelRatio = 1.0);
-    ~ImageSurface() override;
-    ImageSurface(const ImageSurface&) = delete;
-    ImageSurface& operator=(const ImageSurface&) = delete;
+    RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
 
     void setWorld(double left, double top, double right, double bottom) override;
     double scaleWidth() const override { return scaleWidth_; }
@@ -37,9 +35,9 @@ public:
     LineStyle lineStyle() const { return style_; }
 
     void clear() override;
+    using DrawingSurface::circle;
     using DrawingSurface::line;
     using DrawingSurface::lineTo;
-    using DrawingSurface::circle;
     void line(float x1, float y1, float x2, float y2, Rgb colour) override;
     void lineTo(float x2, float y2, Rgb colour) override;
     void point(float x, float y, Rgb colour) override;
@@ -50,20 +48,20 @@ public:
 
     // Grows the image to cover a larger client area; never shrinks, keeps the
     // drawing and leaves the world mapping as it was.
-    void ensureSize(QSize logicalSize);
-    QSize logicalSize() const { return logicalSize_; }
-    qreal devicePixelRatio() const { return dpr_; }
-    // Draw it by reference: QImage deep-copies an image that is being painted.
-    const QImage& image() const { return image_; }
+    void ensureSize(int logicalWidth, int logicalHeight);
+    int logicalWidth() const { return logicalWidth_; }
+    int logicalHeight() const { return logicalHeight_; }
+    double devicePixelRatio() const { return dpr_; }
+    // Device pixels, ceil(logical size x ratio) in each direction.
+    const PixelImage& image() const { return image_; }
 
-    // The area touched since the last call, in logical pixels, as the tiles
-    // near each figure drawn; resets it.
-    QRegion takeDirtyRegion() { return dirty_.takeRegion(dpr_); }
-    // The bounding rectangle of the same area; resets it too.
-    QRect takeDirtyRect() { return takeDirtyRegion().boundingRect(); }
+    // The tiles of the pixels changed since the last call, as device-pixel
+    // rectangles; resets them.
+    std::vector<PixelRect> takeDirtyRects() { return dirty_.takeRects(1.0); }
+    // The same in logical pixels, rounded outward; resets them too.
+    std::vector<PixelRect> takeDirtyLogicalRects() { return dirty_.takeRects(dpr_); }
 
     // World to logical pixels, for placing controls over the drawing.
-    QPointF toLogical(double x, double y) const { return {world_.x(x), world_.y(y)}; }
     double worldToLogicalX(double x) const { return world_.x(x); }
     double worldToLogicalY(double y) const { return world_.y(y); }
     // Signed logical pixels per world unit along each axis.
@@ -74,33 +72,23 @@ public:
     float currentY() const { return curY_; }
 
 private:
-    void beginPainting();
-    QPointF toDevice(double x, double y) const;
+    DevicePoint toDevice(double x, double y) const { return {world_.x(x) * dpr_, world_.y(y) * dpr_}; }
     double penWidthDevice() const;
-    void usePen(Rgb colour);
-    bool reachesImage(const QRectF& deviceBox, double pad) const;
-    void markAllDirty() { dirty_.markAll(); }
+    DeviceBox imageBox() const;
+    void fillBackground();
+    TrackedPixels pixels() { return TrackedPixels(image_, dirty_); }
 
-    QImage image_;
-    QPainter painter_;  // declared after image_: ends before the image goes
-    QFont font_;
-    qreal dpr_;
-    QSize logicalSize_;
+    double dpr_;
+    int logicalWidth_, logicalHeight_;
+    PixelImage image_;
     WorldMapping world_;
     double scaleWidth_, scaleHeight_;
     Rgb back_{255, 255, 255};
     int width_ = 1;
     LineStyle style_ = LineStyle::Solid;
     float curX_ = 0, curY_ = 0;
+    const GlyphFace* face_;
     DirtyTiles dirty_;
-
-    // The pen QPainter holds, so that repeated figures skip setPen.
-    struct PenKey {
-        QRgb colour = 0;
-        double width = -1;
-        LineStyle style = LineStyle::Solid;
-        bool operator==(const PenKey&) const = default;
-    } pen_;
 };
 
 }  // namespace orvalde

@@ -1,0 +1,144 @@
+#include "surface/raster/DirtyTiles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "surface/raster/PixelMath.h"
+
+namespace orvalde {
+namespace {
+
+constexpr double kSide = DirtyTiles::kTileSide;
+
+// The tile along one axis that holds coordinate v, as -1 before the first
+// and `count` after the last; far and NaN values included.
+int tileOf(double v, int count) {
+    if (!(v >= 0)) return -1;
+    if (v >= count * kSide) return count;
+    return static_cast<int>(v * (1.0 / kSide));
+}
+
+}  // namespace
+
+DirtyTiles::DirtyTiles(int deviceWidth, int deviceHeight) {
+    resize(deviceWidth, deviceHeight);
+    clear();
+}
+
+void DirtyTiles::resize(int deviceWidth, int deviceHeight) {
+    width_ = std::max(deviceWidth, 0);
+    height_ = std::max(deviceHeight, 0);
+    columns_ = (width_ + kTileSide - 1) / kTileSide;
+    rows_ = (height_ + kTileSide - 1) / kTileSide;
+    marks_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
+    markAll();
+}
+
+void DirtyTiles::markAll() {
+    std::fill(marks_.begin(), marks_.end(), std::uint8_t{1});
+    firstRow_ = 0;
+    lastRow_ = rows_ - 1;
+}
+
+void DirtyTiles::clear() {
+    if (!isEmpty()) {
+        std::fill(marks_.begin() + static_cast<std::ptrdiff_t>(firstRow_) * columns_,
+                  marks_.begin() + static_cast<std::ptrdiff_t>(lastRow_ + 1) * columns_, std::uint8_t{0});
+    }
+    firstRow_ = rows_;
+    lastRow_ = -1;
+}
+
+void DirtyTiles::markSpan(int firstRow, int lastRow, double left, double right) {
+    if (!(left <= right)) return;
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, rows_ - 1);
+    const int first = std::max(tileOf(left, columns_), 0);
+    const int last = std::min(tileOf(right, columns_), columns_ - 1);
+    if (firstRow > lastRow || first > last) return;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(row) * columns_;
+        for (int c = first; c <= last; ++c) marks[c] = 1;  // a tile or two, mostly
+    }
+    firstRow_ = std::min(firstRow_, firstRow);
+    lastRow_ = std::max(lastRow_, lastRow);
+}
+
+void DirtyTiles::markBox(const DeviceBox& box, double pad) {
+    markSpan(tileOf(box.top - pad, rows_), tileOf(box.bottom + pad, rows_), box.left - pad, box.right + pad);
+}
+
+std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {
+    std::vector<PixelRect> rects;
+    if (isEmpty()) return rects;
+    const double ratio = devicePixelRatio;
+    const int first = firstRow_, last = lastRow_;
+
+    // Each tile row covers these logical rows. With a fractional ratio the
+    // bands of neighbouring tile rows share a logical row, so the rectangles
+    // are built from the pieces between all band edges, each with the tiles of
+    // every tile row that covers it.
+    std::vector<int> tops, bottoms, edges;
+    for (int row = first; row <= last; ++row) {
+        tops.push_back(floorToInt(row * kSide / ratio));
+        bottoms.push_back(ceilToInt(std::min((row + 1) * kSide, static_cast<double>(height_)) / ratio));
+        edges.push_back(tops.back());
+        edges.push_back(bottoms.back());
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+
+    std::vector<std::uint8_t> merged(static_cast<std::size_t>(columns_));
+    std::vector<std::pair<int, int>> runs, previousRuns;
+    std::size_t previousBand = 0;
+    int previousBottom = -1;
+    int low = 0, high = -1;  // the tile rows, less `first`, covering the piece
+    const int count = last - first + 1;
+    for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
+        const int top = edges[e], bottom = edges[e + 1];
+        while (low < count && bottoms[static_cast<std::size_t>(low)] <= top) ++low;
+        while (high + 1 < count && tops[static_cast<std::size_t>(high + 1)] < bottom) ++high;
+        if (low > high) continue;
+        const std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(first + low) * columns_;
+        if (high > low) {
+            std::fill(merged.begin(), merged.end(), std::uint8_t{0});
+            for (int row = low; row <= high; ++row) {
+                const std::uint8_t* rowMarks = marks_.data() + static_cast<std::ptrdiff_t>(first + row) * columns_;
+                for (int c = 0; c < columns_; ++c) merged[static_cast<std::size_t>(c)] |= rowMarks[c];
+            }
+            marks = merged.data();
+        }
+
+        runs.clear();
+        for (int c = 0; c < columns_;) {
+            if (!marks[c]) {
+                ++c;
+                continue;
+            }
+            const int runStart = c;
+            while (c < columns_ && marks[c]) ++c;
+            const int left = floorToInt(runStart * kSide / ratio);
+            const int right = ceilToInt(std::min(c * kSide, static_cast<double>(width_)) / ratio);
+            if (!runs.empty() && left <= runs.back().second)
+                runs.back().second = right;  // rounding made the two meet
+            else
+                runs.emplace_back(left, right);
+        }
+        if (runs.empty()) continue;
+
+        if (top == previousBottom && runs == previousRuns) {
+            // The same tiles as the band above: that band grows downwards.
+            for (std::size_t i = previousBand; i < rects.size(); ++i) rects[i].height = bottom - rects[i].y;
+        } else {
+            previousBand = rects.size();
+            for (const auto& [left, right] : runs) rects.push_back({left, top, right - left, bottom - top});
+            std::swap(runs, previousRuns);
+        }
+        previousBottom = bottom;
+    }
+    clear();
+    return rects;
+}
+
+}  // namespace orvalde
