@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvalde");
     QApplication::setApplicationVersion(ORVALDE_VERSION);
-    QApplication::setDesktopFileName("orvalde");
+    QApplication::setDesktopFileName("org.orvalde.Orvalde");
     // One look on every desktop, so that the captions fit as measured;
     // -style or QT_STYLE_OVERRIDE still choose another.
     if (!AsksFor(arguments, "style") && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
