@@ -54,9 +54,12 @@ bool RootAnnounces(xcb_connection_t* c, xcb_window_t root, xcb_atom_t wanted) {
 // Window managers that announce it answer _NET_REQUEST_FRAME_EXTENTS on an
 // unmapped window by setting _NET_FRAME_EXTENTS to what mapping would give.
 std::optional<QMargins> AskX11WindowManager(QWidget& widget) {
+    // Other platforms may still answer for the X11 interface, without a
+    // connection behind it.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return std::nullopt;
-    xcb_connection_t* c = x11->connection();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return std::nullopt;
     const auto window = static_cast<xcb_window_t>(widget.winId());
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/window/ButtonFont.h"
 #include "app/window/ButtonLayout.h"
@@ -116,11 +117,14 @@ void OrvaldeWindow::setOuterWidth(double w) {
 
 void OrvaldeWindow::moveTo(double left, double top) {
     // Positions are the frame's, within the screen's available area (which a
-    // panel at the top or left moves away from the screen's corner). Until a
-    // window is shown Qt places its client area, so the frame is added here.
+    // panel at the top or left moves away from the screen's corner).
     const QPoint origin = screenOverride_ ? QPoint() : QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-    const QMargins m = frame();
-    move(origin + QPoint(static_cast<int>(left) + m.left(), static_cast<int>(top) + m.top()));
+    QPoint position = origin + QPoint(static_cast<int>(left), static_cast<int>(top));
+    // Where Qt knows no frame yet (X11 before the window is mapped) it places
+    // the client area, so the frame the window manager announced is added.
+    const QWindow* handle = windowHandle();
+    if (!handle || handle->frameMargins().isNull()) position += QPoint(frame().left(), frame().top());
+    move(position);
 }
 
 void OrvaldeWindow::showWindow() { show(); }
