@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core fontconfig
+  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig
   libgtest-dev libbenchmark-dev libboost-math-dev
-  xvfb xauth
+  xvfb xauth openbox x11-utils
+  desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 missing=()

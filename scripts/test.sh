@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Orvalde with its tests and runs every test:
 # once in the developer build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer. Then builds the release tree (the program, the
+# tools and orvalde-bench) and packages it as a .deb in build/release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,3 +16,13 @@ for preset in dev asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== release build and package"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+(cd build/release && cpack >/dev/null)
+deb=$(ls build/release/orvalde_*.deb)
+dpkg-deb --field "$deb" Package Version Depends
+dpkg-deb --contents "$deb" | awk '{print $6}' | grep -E 'bin/orvalde$|\.desktop$|metainfo\.xml$|orvalde\.1$|hicolor/.*/orvalde\.(svg|png)$' |
+  wc -l | grep -qx 8 || { echo "test.sh: $deb lacks some of its files" >&2; exit 1; }
+echo "built $deb"

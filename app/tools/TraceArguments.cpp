@@ -1,20 +1,8 @@
 #include "app/tools/TraceArguments.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include "app/tools/ParseInteger.h"
 
 namespace orvalde {
-namespace {
-
-bool ParseInteger(const std::string& text, long long& value) {
-    if (text.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoll(text.c_str(), &end, 10);
-    return errno == 0 && end && *end == '\0';
-}
-
-}  // namespace
 
 std::optional<TraceArguments> ParseTraceArguments(const std::vector<std::string>& args, std::string& error) {
     TraceArguments out;

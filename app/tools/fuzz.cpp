@@ -5,25 +5,35 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
+#include <vector>
 
+#include "app/tools/FuzzArguments.h"
 #include "app/tools/FuzzDriver.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orvalde-fuzz [--seed S] [--events N]\n"
+    "  S: seed of the random events, a non-negative integer (default 1)\n"
+    "  N: number of events, an integer from 1 to 1000000000 (default 200000)\n"
+    "Exits 1 and prints the shortest failing event sequence if a check fails.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::uint64_t seed = 1;
-    std::uint64_t events = 200000;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-            seed = std::strtoull(argv[++i], nullptr, 10);
-        } else if (std::strcmp(argv[i], "--events") == 0 && i + 1 < argc) {
-            events = std::strtoull(argv[++i], nullptr, 10);
-        } else {
-            std::fprintf(stderr, "usage: orvalde-fuzz [--seed S] [--events N]\n");
-            return 2;
-        }
+    std::string error;
+    const auto args = orvalde::ParseFuzzArguments(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!args) {
+        std::fprintf(stderr, "orvalde-fuzz: %s\n", error.c_str());
+        return 2;
     }
+    if (args->help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    const std::uint64_t seed = args->seed;
+    const std::uint64_t events = args->events;
     const auto begin = std::chrono::steady_clock::now();
     std::vector<orvalde::FuzzEvent> failing;
     const auto failure = orvalde::RunFuzzSeed(seed, events, &failing);

@@ -11,82 +11,79 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <vector>
 
+#include "app/tools/SnapshotArguments.h"
 #include "app/window/OrvaldeWindow.h"
 
 namespace {
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--start X0] [--cycloid N] "
-                 "[--circular N] [--both N] [--evolute]\n");
-    return 2;
-}
+constexpr const char* kUsage =
+    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute]\n"
+    "  Runs the actions in the order given after start-up and writes the window as PNG\n"
+    "  (--drawing-only: just the drawing, at device pixels, without the controls).\n"
+    "  WxH: window size, each side from 100 to 10000 (default 1280x720)\n"
+    "  X0: scroll-bar position; N: number of ticks, from 0 to 1000000\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argv[1][0] == '-') return Usage();
+    std::string error;
+    const auto args = orvalde::ParseSnapshotArguments(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!args) {
+        std::fprintf(stderr, "orvalde-snapshot: %s\n", error.c_str());
+        return 2;
+    }
+    if (args->help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName("Orvalde");
 
-    int width = 1280, height = 720;
-    bool drawingOnly = false;
-    for (int i = 2; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
-            if (std::sscanf(argv[++i], "%dx%d", &width, &height) != 2 || width < 100 || height < 100) return Usage();
-        } else if (std::strcmp(argv[i], "--drawing-only") == 0) {
-            drawingOnly = true;
-        }
-    }
-
-    orvalde::OrvaldeWindow window(QSize(width, height));
+    orvalde::OrvaldeWindow window(QSize(args->width, args->height));
     window.start();
     orvalde::OrvaldeForm& form = window.form();
     auto run = [&](auto handler) { window.dispatch(handler); };
 
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--size") {
-            ++i;
-        } else if (arg == "--drawing-only") {
-            continue;
-        } else if (arg == "--start" && hasValue) {
-            const int x0 = std::atoi(argv[++i]);
-            run([&] { window.scrollBar()->setValue(x0); });
-        } else if (arg == "--cycloid" && hasValue) {
-            const int n = std::atoi(argv[++i]);
-            run([&] { form.Command1_Click(); });
-            for (int k = 0; k < n; ++k) run([&] { form.Timer1_Timer(); });
-        } else if (arg == "--circular" && hasValue) {
-            const int n = std::atoi(argv[++i]);
-            run([&] { form.Command5_Click(); });
-            for (int k = 0; k < n; ++k) run([&] { form.Timer2_Timer(); });
-        } else if (arg == "--both" && hasValue) {
-            const int n = std::atoi(argv[++i]);
-            run([&] { form.Command1_Click(); });
-            run([&] { form.Command5_Click(); });
-            run([&] { form.Command9_Click(); });
-            for (int k = 0; k < n; ++k) {
-                run([&] { form.Timer1_Timer(); });
-                run([&] { form.Timer2_Timer(); });
-            }
-        } else if (arg == "--evolute") {
-            run([&] { form.Command3_Click(); });
-        } else {
-            return Usage();
+    using Action = orvalde::SnapshotAction;
+    for (const Action& action : args->actions) {
+        const int n = action.value;
+        switch (action.kind) {
+            case Action::Start:
+                run([&] { window.scrollBar()->setValue(n); });
+                break;
+            case Action::Cycloid:
+                run([&] { form.Command1_Click(); });
+                for (int k = 0; k < n; ++k) run([&] { form.Timer1_Timer(); });
+                break;
+            case Action::Circular:
+                run([&] { form.Command5_Click(); });
+                for (int k = 0; k < n; ++k) run([&] { form.Timer2_Timer(); });
+                break;
+            case Action::Both:
+                run([&] { form.Command1_Click(); });
+                run([&] { form.Command5_Click(); });
+                run([&] { form.Command9_Click(); });
+                for (int k = 0; k < n; ++k) {
+                    run([&] { form.Timer1_Timer(); });
+                    run([&] { form.Timer2_Timer(); });
+                }
+                break;
+            case Action::Evolute:
+                run([&] { form.Command3_Click(); });
+                break;
         }
     }
     window.timer1().setEnabled(false);
     window.timer2().setEnabled(false);
 
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromStdString(args->output);
     bool saved = false;
-    if (drawingOnly) {
+    if (args->drawingOnly) {
         const orvalde::PixelImage& pixels = window.surface().image();
         // Exactly the surface's bytes: opaque RGB, no ratio scaling.
         saved = QImage(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGBX8888)
@@ -96,7 +93,7 @@ int main(int argc, char** argv) {
         saved = window.grab().save(out, "PNG");
     }
     if (!saved) {
-        std::fprintf(stderr, "orvalde-snapshot: could not write %s\n", argv[1]);
+        std::fprintf(stderr, "orvalde-snapshot: could not write %s\n", args->output.c_str());
         return 1;
     }
     return 0;

@@ -4,15 +4,18 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QWindow>
 
+#include "app/window/ButtonFont.h"
 #include "app/window/ButtonLayout.h"
+#include "app/window/FrameExtents.h"
 #include "surface/qt/HandlerGate.h"
 
 namespace orvalde {
 
 OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     : screenOverride_(screenOverride),
-      surface_(1, 1, screenOverride ? 1.0 : QGuiApplication::primaryScreen()->devicePixelRatio()),
+      surface_(1, 1, QGuiApplication::primaryScreen()->devicePixelRatio()),
       bar_(new QScrollBar(Qt::Horizontal, this)),
       xthesi_(bar_, surface_),
       messages_(this) {
@@ -20,12 +23,18 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     setAttribute(Qt::WA_OpaquePaintEvent);
     const double dpi = screenOverride ? 96.0 : QGuiApplication::primaryScreen()->logicalDotsPerInch();
     for (const ButtonDesign& design : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(design.caption), this);
+        auto* button = new CommandButton(QString::fromUtf8(design.caption), this);
         button->setGeometry(TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
                             TwipsToPixels(design.width, dpi), TwipsToPixels(design.height, dpi));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleName(button->text());
+        button->setAccessibleDescription(QString::fromUtf8(design.description));
         buttons_[static_cast<std::size_t>(design.number)] = button;
     }
+    std::array<CommandButton*, 9> all{};
+    std::copy(buttons_.begin() + 1, buttons_.end(), all.begin());
+    FitButtonFont(all, font());
+    bar_->setAccessibleName("Start position");
+    bar_->setAccessibleDescription("Where the bob starts; the apparatus is drawn for that position");
     bar_->setGeometry(TwipsToPixels(240, dpi), TwipsToPixels(2280, dpi), TwipsToPixels(2055, dpi),
                       TwipsToPixels(495, dpi));
     bar_->setRange(0, 32767);
@@ -60,7 +69,7 @@ OrvaldeWindow::~OrvaldeWindow() {
     timer2_.onTick = nullptr;
 }
 
-QPushButton* OrvaldeWindow::button(int number) const {
+CommandButton* OrvaldeWindow::button(int number) const {
     return number >= 1 && number <= 9 ? buttons_[static_cast<std::size_t>(number)] : nullptr;
 }
 
@@ -95,22 +104,39 @@ QSize OrvaldeWindow::screenSize() const {
     return QGuiApplication::primaryScreen()->availableGeometry().size();
 }
 
+QMargins OrvaldeWindow::frame() {
+    // Before the window is shown Qt knows no frame; the window manager is
+    // asked once, at the first sizing.
+    if (!frame_) frame_ = screenOverride_ ? QMargins() : EstimateFrameExtents(*this).value_or(QMargins());
+    return *frame_;
+}
+
 double OrvaldeWindow::screenWidth() const { return screenSize().width(); }
 double OrvaldeWindow::screenHeight() const { return screenSize().height(); }
 
 void OrvaldeWindow::setOuterHeight(double h) {
-    const int frame = frameGeometry().height() - height();
-    resize(width(), std::max(1, static_cast<int>(h) - frame));
+    const QMargins m = frame();
+    resize(width(), std::max(1, static_cast<int>(h) - m.top() - m.bottom()));
     surface_.ensureSize(width(), height());
 }
 
 void OrvaldeWindow::setOuterWidth(double w) {
-    const int frame = frameGeometry().width() - width();
-    resize(std::max(1, static_cast<int>(w) - frame), height());
+    const QMargins m = frame();
+    resize(std::max(1, static_cast<int>(w) - m.left() - m.right()), height());
     surface_.ensureSize(width(), height());
 }
 
-void OrvaldeWindow::moveTo(double left, double top) { move(static_cast<int>(left), static_cast<int>(top)); }
+void OrvaldeWindow::moveTo(double left, double top) {
+    // Positions are the frame's, within the screen's available area (which a
+    // panel at the top or left moves away from the screen's corner).
+    const QPoint origin = screenOverride_ ? QPoint() : QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    QPoint position = origin + QPoint(static_cast<int>(left), static_cast<int>(top));
+    // Where Qt knows no frame yet (X11 before the window is mapped) it places
+    // the client area, so the frame the window manager announced is added.
+    const QWindow* handle = windowHandle();
+    if (!handle || handle->frameMargins().isNull()) position += QPoint(frame().left(), frame().top());
+    move(position);
+}
 
 void OrvaldeWindow::showWindow() { show(); }
 

@@ -3,7 +3,7 @@
 // the whole client area, the nine buttons, the scroll bar xthesi and the two
 // timers, each connected to its handler on the form.
 
-#include <QPushButton>
+#include <QMargins>
 #include <QRegion>
 #include <QScrollBar>
 #include <QWidget>
@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "app/OrvaldeForm.h"
+#include "app/window/CommandButton.h"
 #include "surface/qt/QtMessageBox.h"
 #include "surface/qt/QtScrollBar.h"
 #include "surface/qt/QtTimer.h"
@@ -23,7 +24,8 @@ namespace orvalde {
 
 class OrvaldeWindow : public QWidget, public WindowHost {
 public:
-    // screenOverride replaces the screen's size (for offscreen snapshots).
+    // screenOverride replaces the screen's available size, with no frame and
+    // 96 dpi (for offscreen snapshots and tests).
     explicit OrvaldeWindow(std::optional<QSize> screenOverride = std::nullopt);
     ~OrvaldeWindow() override;
 
@@ -32,7 +34,7 @@ public:
 
     OrvaldeForm& form() { return *form_; }
     RasterSurface& surface() { return surface_; }
-    QPushButton* button(int number) const;
+    CommandButton* button(int number) const;
     QScrollBar* scrollBar() const { return bar_; }
     QtTimer& timer1() { return timer1_; }
     QtTimer& timer2() { return timer2_; }
@@ -65,11 +67,13 @@ protected:
 private:
     void repaintChanged();
     QSize screenSize() const;
+    QMargins frame();
 
     std::optional<QSize> screenOverride_;
+    std::optional<QMargins> frame_;  // the window manager's frame, once asked
     RasterSurface surface_;
     QScrollBar* bar_;
-    std::array<QPushButton*, 10> buttons_{};  // index = command number
+    std::array<CommandButton*, 10> buttons_{};  // index = command number
     QtScrollBar xthesi_;
     QtTimer timer1_;
     QtTimer timer2_;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QScreen>
 #include <cmath>
 
 #include "app/window/OrvaldeWindow.h"
@@ -133,6 +135,19 @@ TEST_F(Window, RepaintsOnlyWhatATickChanged) {
     window->repaint(dirty);
     EXPECT_GT(window->paintedArea(), start);
     EXPECT_LT(window->paintedArea() - start, 1000u * 600u);
+}
+
+TEST(WindowOnTheScreen, FillsTheAvailableAreaAndTakesTheWorldFromItsClientArea) {
+    EnsureQtApplication();
+    OrvaldeWindow window;  // the real screen (offscreen: no window manager, no frame)
+    window.start();
+    QApplication::processEvents();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window.frameGeometry())) << window.frameGeometry().x() << "," << window.frameGeometry().y() << " " << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " client " << window.geometry().x() << "," << window.geometry().y() << " " << window.width() << "x" << window.height();
+    EXPECT_EQ(window.frameGeometry().size(), available.size());
+    const float sw = static_cast<float>(window.width()), sh = static_cast<float>(window.height());
+    EXPECT_EQ(window.form().sim().constants.worldHalfWidth, 250 * (sw / (sw + sh)));
+    EXPECT_EQ(window.form().sim().constants.worldHalfHeight, 250 * (sh / (sw + sh)));
 }
 
 }  // namespace
