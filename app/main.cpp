@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/window/LessonControls.h"
 #include "app/window/OrvaldeWindow.h"
 
 namespace {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvalde");
     orvalde::OrvaldeWindow window;
+    orvalde::LessonControls lesson(window);
     window.start();
     return QApplication::exec();
 }
