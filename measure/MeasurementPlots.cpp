@@ -9,7 +9,7 @@
 namespace orvalde {
 namespace {
 
-constexpr std::size_t kMaxLinePoints = 1500;  // more than a plot's width in pixels
+constexpr std::size_t kMaxLinePoints = 500;  // a point every pixel or two across a plot
 
 Rgb ColourOf(BobKind bob) {
     switch (bob) {

@@ -13,6 +13,7 @@ namespace orvalde {
 struct PlotPoint {
     double x = 0;
     double y = 0;
+    friend bool operator==(const PlotPoint&, const PlotPoint&) = default;
 };
 
 enum class SeriesStyle { Line, Dots, Squares, Triangles };
@@ -22,18 +23,21 @@ struct PlotSeries {
     Rgb colour;
     SeriesStyle style = SeriesStyle::Line;
     std::vector<PlotPoint> points;
+    friend bool operator==(const PlotSeries&, const PlotSeries&) = default;
 };
 
 struct PlotAxis {
     std::string label;  // with its unit
     double min = 0, max = 1;
     std::vector<double> ticks;
+    friend bool operator==(const PlotAxis&, const PlotAxis&) = default;
 };
 
 struct PlotModel {
     std::string title;
     PlotAxis x, y;
     std::vector<PlotSeries> series;
+    friend bool operator==(const PlotModel&, const PlotModel&) = default;
 };
 
 // Round tick values (1, 2 or 5 times a power of ten apart) covering

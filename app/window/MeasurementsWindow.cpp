@@ -10,19 +10,16 @@
 namespace orvalde {
 namespace {
 
-double SteadySeconds() {
-    static const QElapsedTimer clock = [] {
-        QElapsedTimer c;
-        c.start();
-        return c;
-    }();
-    return static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-}
-
 // The scroll bar's range: every start a user can choose.
 constexpr int kFirstStart = -120, kLastStart = 0;
 
 }  // namespace
+
+double MeasurementsWindow::steadySeconds() {
+    QElapsedTimer clock;
+    clock.start();
+    return static_cast<double>(clock.msecsSinceReference()) * 1e-3;
+}
 
 MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* parent)
     : QWidget(parent, Qt::Window), measurements_(measurements) {
@@ -34,7 +31,8 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     readout_ = new QLabel(this);
     readout_->setTextFormat(Qt::PlainText);
     readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    readout_->setMinimumHeight(4 * 28);
+    // A fixed height: a new text then repaints the label alone, not the plots.
+    readout_->setFixedHeight(4 * 28);
     periodView_ = new PlotView(this);
     displacementView_ = new PlotView(this);
     sweepButton_ = new QPushButton("Measure all release heights", this);
@@ -63,7 +61,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelSweep(); });
     refreshTimer_.setInterval(static_cast<int>(kPanelRefreshSeconds * 1000));
     connect(&refreshTimer_, &QTimer::timeout, this, [this] {
-        if (isVisible()) refreshIfDue(SteadySeconds());
+        if (isVisible()) refreshIfDue(steadySeconds());
     });
     refreshTimer_.start();
     refreshNow();

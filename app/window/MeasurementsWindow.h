@@ -26,9 +26,11 @@ public:
     ~MeasurementsWindow() override;
 
     // Brings the readout and plots up to date if something changed and the
-    // last refresh is at least kPanelRefreshSeconds old (steady seconds).
-    // Returns whether it refreshed.
+    // last refresh is at least kPanelRefreshSeconds old, on the clock of
+    // steadySeconds(). Returns whether it refreshed.
     bool refreshIfDue(double seconds);
+    // The steady clock the panel's own refresh timer reads.
+    static double steadySeconds();
     // Up to date now, whatever the time.
     void refreshNow();
 

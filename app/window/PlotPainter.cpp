@@ -1,8 +1,8 @@
 #include "app/window/PlotPainter.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
 #include <algorithm>
+#include <vector>
 
 namespace orvalde {
 namespace {
@@ -37,7 +37,7 @@ void DrawMarker(QPainter& p, SeriesStyle style, QPointF at, Rgb colour) {
 
 void DrawSample(QPainter& p, const PlotSeries& s, QPointF at) {
     if (s.style == SeriesStyle::Line) {
-        p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(at.x() - 14, at.y()), QPointF(at.x() + 14, at.y()));
     } else {
         DrawMarker(p, s.style, at, s.colour);
@@ -110,11 +110,19 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     for (const PlotSeries& s : plot.series) {
         if (s.style == SeriesStyle::Line) {
             if (s.points.size() < 2) continue;
-            QPainterPath path(QPointF(mapX(s.points[0].x), mapY(s.points[0].y)));
-            for (std::size_t i = 1; i < s.points.size(); ++i) path.lineTo(mapX(s.points[i].x), mapY(s.points[i].y));
-            p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            // Separate segments: a thick antialiased polyline of many points
+            // is stroked as one self-overlapping outline, many times slower.
+            std::vector<QLineF> segments;
+            segments.reserve(s.points.size());
+            QPointF from(mapX(s.points[0].x), mapY(s.points[0].y));
+            for (std::size_t i = 1; i < s.points.size(); ++i) {
+                const QPointF to(mapX(s.points[i].x), mapY(s.points[i].y));
+                segments.emplace_back(from, to);
+                from = to;
+            }
+            p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
             p.setBrush(Qt::NoBrush);
-            p.drawPath(path);
+            p.drawLines(segments.data(), static_cast<int>(segments.size()));
         } else {
             for (const PlotPoint& pt : s.points) DrawMarker(p, s.style, QPointF(mapX(pt.x), mapY(pt.y)), s.colour);
         }
@@ -154,6 +162,7 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
 }
 
 void PlotView::setPlot(PlotModel plot) {
+    if (plot == plot_) return;  // most refreshes leave the period plot as it was
     plot_ = std::move(plot);
     update();
 }
