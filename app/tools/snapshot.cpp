@@ -3,7 +3,10 @@
 // from here.
 //
 //   orvalde-snapshot OUT.png [--size WxH] [--start X0] [--cycloid N]
-//                    [--circular N] [--both N] [--evolute]
+//                    [--circular N] [--both N] [--evolute] [--sweep] [--panel]
+//
+// --sweep measures all release heights; --panel writes the measurements
+// panel instead of the main window.
 
 #include <QApplication>
 #include <QPixmap>
@@ -12,6 +15,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/window/LessonControls.h"
+#include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
 
 namespace {
@@ -19,7 +24,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: orvalde-snapshot OUT.png [--size WxH] [--start X0] [--cycloid N] [--circular N] "
-                 "[--both N] [--evolute]\n");
+                 "[--both N] [--evolute] [--sweep] [--panel]\n");
     return 2;
 }
 
@@ -39,7 +44,9 @@ int main(int argc, char** argv) {
     }
 
     orvalde::OrvaldeWindow window(QSize(width, height));
+    orvalde::LessonControls lesson(window);
     window.start();
+    bool panel = false;
     orvalde::OrvaldeForm& form = window.form();
     auto run = [&](auto handler) { window.dispatch(handler); };
 
@@ -70,6 +77,11 @@ int main(int argc, char** argv) {
             }
         } else if (arg == "--evolute") {
             run([&] { form.Command3_Click(); });
+        } else if (arg == "--sweep") {
+            lesson.panel().startSweep();
+            lesson.panel().waitForSweep();
+        } else if (arg == "--panel") {
+            panel = true;
         } else {
             return Usage();
         }
@@ -77,7 +89,14 @@ int main(int argc, char** argv) {
     window.timer1().setEnabled(false);
     window.timer2().setEnabled(false);
 
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    QWidget* shown = &window;
+    if (panel) {
+        lesson.panel().show();
+        lesson.panel().refreshNow();
+        QApplication::processEvents();
+        shown = &lesson.panel();
+    }
+    if (!shown->grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "orvalde-snapshot: could not write %s\n", argv[1]);
         return 1;
     }
