@@ -71,7 +71,10 @@ LessonControls::~LessonControls() {
 }
 
 MeasurementsWindow& LessonControls::panel() {
-    if (!panel_) panel_ = std::make_unique<MeasurementsWindow>(meter_.data);
+    if (!panel_) {
+        panel_ = std::make_unique<MeasurementsWindow>(meter_.data);
+        panel_->installEventFilter(this);  // the keys work from the panel too
+    }
     return *panel_;
 }
 
@@ -153,8 +156,8 @@ void LessonControls::askAndSaveMeasurements() {
 }
 
 bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &window_) return false;
-    if (event->type() == QEvent::ContextMenu) {
+    if (watched != &window_ && watched != panel_.get()) return false;
+    if (event->type() == QEvent::ContextMenu && watched == &window_) {
         auto* e = static_cast<QContextMenuEvent*>(event);
         QMenu* menu = createContextMenu(&window_);
         menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -120,8 +120,9 @@ TEST_F(Lesson, MShowsAndHidesThePanelAndF1ExplainsEveryButton) {
     Press(Qt::Key_M);
     ASSERT_TRUE(lesson->panel().isVisible());
     EXPECT_TRUE(lesson->panel().windowTitle().contains("Measurements"));
-    Press(Qt::Key_M);
-    EXPECT_FALSE(lesson->panel().isVisible());
+    QKeyEvent m(QEvent::KeyPress, Qt::Key_M, Qt::NoModifier);
+    QApplication::sendEvent(&lesson->panel(), &m);
+    EXPECT_FALSE(lesson->panel().isVisible()) << "M in the panel hides it too";
 
     Press(Qt::Key_F1);
     ASSERT_NE(lesson->helpWindow(), nullptr);
@@ -197,6 +198,24 @@ TEST_F(Lesson, PanelShowsBothPlotsWithPoints) {
     const PlotModel& model = panel.periodView().plot();
     EXPECT_EQ(model.series[5].points.size(), 25u);
     EXPECT_EQ(model.series[2].points.size(), 1u);
+}
+
+TEST_F(Lesson, CancelledSweepKeepsWhatItMeasuredAndTheAnimationRuns) {
+    StartBoth();
+    MeasurementsWindow& panel = lesson->panel();
+    panel.startSweep();
+    EXPECT_FALSE(panel.sweepButton().isEnabled());
+    EXPECT_TRUE(panel.cancelButton().isEnabled());
+    Fire(20);  // the window goes on ticking while the worker measures
+    panel.cancelButton().click();
+    panel.waitForSweep();
+    EXPECT_LT(lesson->measurements().sweep.size(), 25u);
+    EXPECT_EQ(panel.progress().value(), static_cast<int>(lesson->measurements().sweep.size()));
+    EXPECT_TRUE(panel.sweepButton().isEnabled());
+    EXPECT_FALSE(panel.cancelButton().isEnabled());
+    EXPECT_EQ(counters().cycloidTicks, 20);
+    QApplication::processEvents();  // late progress reports change nothing
+    EXPECT_TRUE(panel.sweepButton().isEnabled());
 }
 
 TEST_F(Lesson, PanelRedrawsAtMostTenTimesASecond) {
