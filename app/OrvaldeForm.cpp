@@ -133,8 +133,11 @@ void OrvaldeForm::Timer2_Timer() { RunCircularTick(); }
 // An arithmetic fault stops only the animation that met it; the window stays
 // and the user is told what happened.
 void OrvaldeForm::RunCycloidTick() {
+    const CycloidState before = sim_.cycloid;
+    const std::int64_t ticksBefore = sim_.counters.cycloidTicks;
     try {
         lastCycloidTick_ = CycloidStep(sim_, d_.surface, d_.messages);
+        if (observer_) observer_->cycloidTicked({sim_, before, ticksBefore, lastCycloidTick_});
     } catch (const ArithmeticFault& fault) {
         d_.timer1.setEnabled(false);
         d_.messages.show(std::string("Arithmetic fault: ") + fault.what() +
@@ -143,8 +146,11 @@ void OrvaldeForm::RunCycloidTick() {
 }
 
 void OrvaldeForm::RunCircularTick() {
+    const std::int64_t ticksBefore = sim_.counters.circularTicks;
+    const Position start = ticksBefore == 0 ? CircularStartPosition(sim_, d_.xthesi.value()) : Position{};
     try {
         lastCircularTick_ = CircularStep(sim_, d_.surface, d_.xthesi);
+        if (observer_) observer_->circularTicked({sim_, ticksBefore, start.x, start.y, lastCircularTick_});
     } catch (const ArithmeticFault& fault) {
         d_.timer2.setEnabled(false);
         d_.messages.show(std::string("Arithmetic fault: ") + fault.what() +

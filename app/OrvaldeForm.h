@@ -4,6 +4,7 @@
 // so the whole program runs headless in tests and tools.
 
 #include "app/Simulation.h"
+#include "app/TickObserver.h"
 #include "circular/CircularStep.h"
 #include "cycloid/CycloidStep.h"
 #include "surface/Controls.h"
@@ -47,6 +48,9 @@ public:
     const CycloidTickReport& lastCycloidTick() const { return lastCycloidTick_; }
     const CircularTickReport& lastCircularTick() const { return lastCircularTick_; }
 
+    // Told after every completed tick; nullptr for none. Not owned.
+    void setTickObserver(TickObserver* observer) { observer_ = observer; }
+
     Simulation& sim() { return sim_; }
     const Simulation& sim() const { return sim_; }
 
@@ -60,6 +64,7 @@ private:
     bool loaded_ = false;
     CycloidTickReport lastCycloidTick_;
     CircularTickReport lastCircularTick_;
+    TickObserver* observer_ = nullptr;
 };
 
 }  // namespace orvalde

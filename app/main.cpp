@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/cli/CommandLine.h"
+#include "app/window/LessonControls.h"
 #include "app/window/OrvaldeWindow.h"
 
 namespace {
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
         QApplication::setStyle(QStyleFactory::create("Fusion"));
     }
     orvalde::OrvaldeWindow window;
+    orvalde::LessonControls lesson(window);
     window.start();
     return QApplication::exec();
 }

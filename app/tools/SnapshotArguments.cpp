@@ -35,6 +35,14 @@ std::optional<SnapshotArguments> ParseSnapshotArguments(const std::vector<std::s
             out.drawingOnly = true;
             continue;
         }
+        if (a == "--panel") {
+            out.panel = true;
+            continue;
+        }
+        if (a == "--sweep") {
+            out.actions.push_back({SnapshotAction::Sweep, 0});
+            continue;
+        }
         if (a == "--evolute") {
             out.actions.push_back({SnapshotAction::Evolute, 0});
             continue;

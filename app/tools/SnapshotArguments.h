@@ -9,7 +9,7 @@
 namespace orvalde {
 
 struct SnapshotAction {
-    enum Kind { Start, Cycloid, Circular, Both, Evolute } kind;
+    enum Kind { Start, Cycloid, Circular, Both, Evolute, Sweep } kind;
     int value = 0;  // start position, or number of ticks
     friend bool operator==(const SnapshotAction&, const SnapshotAction&) = default;
 };
@@ -18,6 +18,7 @@ struct SnapshotArguments {
     std::string output;
     int width = 1280, height = 720;
     std::vector<SnapshotAction> actions;
+    bool panel = false;        // write the measurements panel instead
     bool drawingOnly = false;  // write the drawing alone, at device pixels
     bool help = false;
 };

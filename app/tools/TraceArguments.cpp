@@ -17,6 +17,10 @@ std::optional<TraceArguments> ParseTraceArguments(const std::vector<std::string>
             out.circular = true;
             continue;
         }
+        if (a == "--periods") {
+            out.periods = true;
+            continue;
+        }
         if (a != "--start" && a != "--ticks") {
             error = "unknown argument '" + a + "'";
             return std::nullopt;
@@ -42,6 +46,10 @@ std::optional<TraceArguments> ParseTraceArguments(const std::vector<std::string>
             out.ticks = value;
             haveTicks = true;
         }
+    }
+    if (out.circular && out.periods) {
+        error = "--periods already runs the circular pendulum; drop --circular";
+        return std::nullopt;
     }
     if (!haveStart) {
         error = "missing --start X0 (an integer from -120 to 0)";

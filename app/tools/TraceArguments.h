@@ -11,6 +11,7 @@ struct TraceArguments {
     int start = 0;
     long long ticks = 0;
     bool circular = false;
+    bool periods = false;
     bool help = false;
 };
 

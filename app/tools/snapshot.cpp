@@ -3,8 +3,11 @@
 // from here. With --drawing-only it writes just the drawing surface's pixels,
 // without buttons and scroll bar, for comparing with the browser's canvas.
 //
-//   orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--start X0]
-//                    [--cycloid N] [--circular N] [--both N] [--evolute]
+//   orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--start X0]
+//                    [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]
+//
+// --sweep measures all release heights; --panel writes the measurements
+// panel instead of the main window.
 
 #include <QApplication>
 #include <QImage>
@@ -15,14 +18,17 @@
 #include <vector>
 
 #include "app/tools/SnapshotArguments.h"
+#include "app/window/LessonControls.h"
+#include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute]\n"
+    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]\n"
     "  Runs the actions in the order given after start-up and writes the window as PNG\n"
-    "  (--drawing-only: just the drawing, at device pixels, without the controls).\n"
+    "  (--drawing-only: just the drawing, at device pixels, without the controls;\n"
+    "  --panel: the measurements panel instead; --sweep: measure all release heights).\n"
     "  WxH: window size, each side from 100 to 10000 (default 1280x720)\n"
     "  X0: scroll-bar position; N: number of ticks, from 0 to 1000000\n";
 
@@ -45,6 +51,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Orvalde");
 
     orvalde::OrvaldeWindow window(QSize(args->width, args->height));
+    orvalde::LessonControls lesson(window);
     window.start();
     orvalde::OrvaldeForm& form = window.form();
     auto run = [&](auto handler) { window.dispatch(handler); };
@@ -76,6 +83,10 @@ int main(int argc, char** argv) {
             case Action::Evolute:
                 run([&] { form.Command3_Click(); });
                 break;
+            case Action::Sweep:
+                lesson.panel().startSweep();
+                lesson.panel().waitForSweep();
+                break;
         }
     }
     window.timer1().setEnabled(false);
@@ -84,11 +95,15 @@ int main(int argc, char** argv) {
     const QString out = QString::fromStdString(args->output);
     bool saved = false;
     if (args->drawingOnly) {
-        const orvalde::PixelImage& pixels = window.surface().image();
         // Exactly the surface's bytes: opaque RGB, no ratio scaling.
-        saved = QImage(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGBX8888)
-                    .convertToFormat(QImage::Format_RGB888)
-                    .save(out, "PNG");
+        QImage drawing = window.drawingImage().convertToFormat(QImage::Format_RGB888);
+        drawing.setDevicePixelRatio(1.0);
+        saved = drawing.save(out, "PNG");
+    } else if (args->panel) {
+        lesson.panel().show();
+        lesson.panel().refreshNow();
+        QApplication::processEvents();
+        saved = lesson.panel().grab().save(out, "PNG");
     } else {
         saved = window.grab().save(out, "PNG");
     }

@@ -140,13 +140,18 @@ void OrvaldeWindow::moveTo(double left, double top) {
 
 void OrvaldeWindow::showWindow() { show(); }
 
-void OrvaldeWindow::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
+QImage OrvaldeWindow::drawingImage() const {
     // The surface's pixels as they are: the read-only constructor copies nothing.
     const PixelImage& pixels = surface_.image();
     QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGBX8888);
-    const qreal ratio = surface_.devicePixelRatio();
-    image.setDevicePixelRatio(ratio);
+    image.setDevicePixelRatio(surface_.devicePixelRatio());
+    return image;
+}
+
+void OrvaldeWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QImage image = drawingImage();
+    const qreal ratio = image.devicePixelRatio();
     for (const QRect& r : event->region()) {
         const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
         painter.drawImage(QRectF(r), image, source);

@@ -3,6 +3,7 @@
 // the whole client area, the nine buttons, the scroll bar xthesi and the two
 // timers, each connected to its handler on the form.
 
+#include <QImage>
 #include <QMargins>
 #include <QRegion>
 #include <QScrollBar>
@@ -46,6 +47,10 @@ public:
     // The area the surface changed since the last call, in logical pixels;
     // resets it.
     QRegion takeDirtyRegion();
+
+    // The drawing's device pixels as a QImage that shares them (no copy); valid
+    // until the surface next grows.
+    QImage drawingImage() const;
 
     // Logical pixels copied to the screen by paint events so far.
     std::uint64_t paintedArea() const { return paintedArea_; }

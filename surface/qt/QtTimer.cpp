@@ -14,6 +14,7 @@ constexpr int kFrameMilliseconds = 16;
 
 QtTimer::QtTimer(QObject* parent) : QObject(parent) {
     timer_.setTimerType(Qt::PreciseTimer);
+    clock_.start();
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
 }
 
@@ -33,6 +34,7 @@ void QtTimer::schedule() {
         return;
     }
     const int period = std::max(interval_, kFrameMilliseconds);
+    if (!timer_.isActive()) pacer_.restart();
     if (!timer_.isActive() || timer_.interval() != period) timer_.start(period);
 }
 
@@ -51,7 +53,11 @@ void QtTimer::tick() {
     }
     pending_ = false;
     HandlerGate::Scope scope;
-    if (onTick) onTick();
+    const int due = pacer_.ticksDue(static_cast<double>(clock_.nsecsElapsed()) * 1e-9);
+    // A tick may stop the timer (a fault, a button): the rest are then dropped.
+    for (int i = 0; i < due && running(); ++i) {
+        if (onTick) onTick();
+    }
 }
 
 }  // namespace orvalde

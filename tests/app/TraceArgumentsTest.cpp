@@ -19,6 +19,8 @@ TEST(TraceArguments, AcceptsTheRangesAndFlags) {
     a = Parse({"--ticks", "0", "--start", "0"}, error);
     ASSERT_TRUE(a);
     EXPECT_FALSE(a->circular);
+    EXPECT_FALSE(a->periods);
+    EXPECT_TRUE(Parse({"--start", "-7", "--periods", "--ticks", "9"}, error)->periods);
     EXPECT_TRUE(Parse({"--help"}, error)->help);
 }
 
@@ -30,6 +32,7 @@ TEST(TraceArguments, RejectsWithOneLineNamingTheRange) {
         {"--start", "-3", "--ticks", "99999999999999999999"},
         {"--start", "-3"},                       {"--ticks", "4"},
         {"--start"},                             {"--start", "-3", "--ticks", "4", "--fast"},
+        {"--start", "-3", "--ticks", "4", "--periods", "--circular"},
     };
     for (const auto& args : bad) {
         std::string error;

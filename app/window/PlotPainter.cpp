@@ -1,0 +1,175 @@
+#include "app/window/PlotPainter.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <vector>
+
+namespace orvalde {
+namespace {
+
+constexpr double kTitlePixels = 22, kLabelPixels = 18, kTickPixels = 16;
+constexpr double kLineWidth = 3.5, kMarkerSize = 13;
+
+QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+
+QFont Font(double pixels, bool bold = false) {
+    QFont font;
+    font.setPixelSize(static_cast<int>(pixels));
+    font.setBold(bold);
+    return font;
+}
+
+void DrawMarker(QPainter& p, SeriesStyle style, QPointF at, Rgb colour) {
+    const double r = kMarkerSize / 2;
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(ToQColor(colour));
+    switch (style) {
+        case SeriesStyle::Dots: p.drawEllipse(at, r, r); break;
+        case SeriesStyle::Squares: p.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)); break;
+        case SeriesStyle::Triangles: {
+            const QPointF corners[3] = {{at.x(), at.y() - r * 1.2}, {at.x() - r, at.y() + r}, {at.x() + r, at.y() + r}};
+            p.drawPolygon(corners, 3);
+            break;
+        }
+        case SeriesStyle::Line: break;
+    }
+}
+
+void DrawSample(QPainter& p, const PlotSeries& s, QPointF at) {
+    if (s.style == SeriesStyle::Line) {
+        p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(at.x() - 14, at.y()), QPointF(at.x() + 14, at.y()));
+    } else {
+        DrawMarker(p, s.style, at, s.colour);
+    }
+}
+
+}  // namespace
+
+void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(area, Qt::white);
+
+    const QFont titleFont = Font(kTitlePixels, true), labelFont = Font(kLabelPixels), tickFont = Font(kTickPixels);
+    const QFontMetricsF tickMetrics(tickFont);
+    double tickWidth = 0;
+    const double yStep = plot.y.ticks.size() > 1 ? plot.y.ticks[1] - plot.y.ticks[0] : 1;
+    const double xStep = plot.x.ticks.size() > 1 ? plot.x.ticks[1] - plot.x.ticks[0] : 1;
+    for (double t : plot.y.ticks) {
+        tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep))));
+    }
+    const QRectF frame(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8,
+                       0, 0);
+    const QRectF box(frame.topLeft(), QPointF(area.right() - 16, area.bottom() - kLabelPixels * 1.8 - kTickPixels * 1.6));
+    if (box.width() < 20 || box.height() < 20) {
+        p.restore();
+        return;
+    }
+    auto mapX = [&](double x) { return box.left() + (x - plot.x.min) / (plot.x.max - plot.x.min) * box.width(); };
+    auto mapY = [&](double y) { return box.bottom() - (y - plot.y.min) / (plot.y.max - plot.y.min) * box.height(); };
+
+    // Title, grid, ticks and axis labels.
+    p.setPen(Qt::black);
+    p.setFont(titleFont);
+    p.drawText(QRectF(area.left(), area.top(), area.width(), kTitlePixels * 1.6), Qt::AlignCenter,
+               QString::fromStdString(plot.title));
+    p.setFont(tickFont);
+    for (double t : plot.x.ticks) {
+        const double x = mapX(t);
+        p.setPen(QPen(QColor(215, 215, 215), 1));
+        p.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x - 50, box.bottom() + 4, 100, kTickPixels * 1.4), Qt::AlignHCenter | Qt::AlignTop,
+                   QString::fromStdString(TickText(t, xStep)));
+    }
+    for (double t : plot.y.ticks) {
+        const double y = mapY(t);
+        p.setPen(QPen(QColor(215, 215, 215), 1));
+        p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(box.left() - tickWidth - 8, y - kTickPixels, tickWidth + 2, 2 * kTickPixels),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(TickText(t, yStep)));
+    }
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box);
+    p.setFont(labelFont);
+    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4),
+               Qt::AlignCenter, QString::fromStdString(plot.x.label));
+    p.save();
+    p.translate(area.left() + kLabelPixels * 0.2, box.center().y());
+    p.rotate(-90);
+    p.drawText(QRectF(-box.height() / 2, 0, box.height(), kLabelPixels * 1.4), Qt::AlignCenter,
+               QString::fromStdString(plot.y.label));
+    p.restore();
+
+    // The series, clipped to the frame.
+    p.save();
+    p.setClipRect(box.adjusted(-kMarkerSize, -kMarkerSize, kMarkerSize, kMarkerSize));
+    for (const PlotSeries& s : plot.series) {
+        if (s.style == SeriesStyle::Line) {
+            if (s.points.size() < 2) continue;
+            // Separate segments: a thick antialiased polyline of many points
+            // is stroked as one self-overlapping outline, many times slower.
+            std::vector<QLineF> segments;
+            segments.reserve(s.points.size());
+            QPointF from(mapX(s.points[0].x), mapY(s.points[0].y));
+            for (std::size_t i = 1; i < s.points.size(); ++i) {
+                const QPointF to(mapX(s.points[i].x), mapY(s.points[i].y));
+                segments.emplace_back(from, to);
+                from = to;
+            }
+            p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawLines(segments.data(), static_cast<int>(segments.size()));
+        } else {
+            for (const PlotPoint& pt : s.points) DrawMarker(p, s.style, QPointF(mapX(pt.x), mapY(pt.y)), s.colour);
+        }
+    }
+    p.restore();
+
+    // Legend in the top left of the frame, only for series that show.
+    p.setFont(labelFont);
+    const QFontMetricsF labelMetrics(labelFont);
+    std::vector<const PlotSeries*> shown;
+    double legendWidth = 0;
+    for (const PlotSeries& s : plot.series) {
+        if (s.points.empty()) continue;
+        shown.push_back(&s);
+        legendWidth = std::max(legendWidth, labelMetrics.horizontalAdvance(QString::fromStdString(s.name)));
+    }
+    if (!shown.empty()) {
+        const double row = kLabelPixels * 1.35;
+        const QRectF legend(box.left() + 10, box.top() + 10, legendWidth + 56, row * static_cast<double>(shown.size()) + 10);
+        p.setPen(QPen(QColor(120, 120, 120), 1));
+        p.setBrush(QColor(255, 255, 255, 225));
+        p.drawRect(legend);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const double y = legend.top() + 5 + row * (static_cast<double>(i) + 0.5);
+            DrawSample(p, *shown[i], QPointF(legend.left() + 22, y));
+            p.setPen(Qt::black);
+            p.drawText(QRectF(legend.left() + 44, y - row / 2, legendWidth + 10, row), Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::fromStdString(shown[i]->name));
+        }
+    }
+    p.restore();
+}
+
+PlotView::PlotView(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(480, 320);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlotView::setPlot(PlotModel plot) {
+    if (plot == plot_) return;  // most refreshes leave the period plot as it was
+    plot_ = std::move(plot);
+    update();
+}
+
+void PlotView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPlot(painter, QRectF(rect()), plot_);
+}
+
+}  // namespace orvalde

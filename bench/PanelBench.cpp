@@ -1,0 +1,62 @@
+// The measurements panel open beside the running window: the tick-and-repaint
+// cost with the panel following the meter (it redraws at most ten times a
+// second of wall time), and what one redraw of the panel costs.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "app/window/LessonControls.h"
+#include "app/window/MeasurementsWindow.h"
+#include "bench/RunningWindow.h"
+#include "surface/qt/Application.h"
+
+namespace orvalde {
+namespace {
+
+struct WindowWithPanel {
+    RunningWindow run;
+    LessonControls lesson{run.window};
+    MeasurementsWindow& panel = lesson.panel();
+    WindowWithPanel() {
+        for (int i = 0; i < 300; ++i) run.bothTicks();  // some periods measured
+        panel.show();
+        QApplication::processEvents();
+        panel.refreshNow();
+        panel.repaint();
+    }
+};
+
+// As Repaint/1920x1080, with the panel redrawn whenever it is due.
+void BM_RepaintWithPanel(benchmark::State& state) {
+    EnsureQtApplication();
+    WindowWithPanel w;
+    const double begin = MeasurementsWindow::steadySeconds();
+    int redraws = 0;
+    for (auto _ : state) {
+        w.run.bothTicks();
+        w.run.window.repaint(w.run.window.takeDirtyRegion());
+        if (w.panel.refreshIfDue(MeasurementsWindow::steadySeconds())) {
+            QApplication::processEvents();  // paints what the refresh changed
+            ++redraws;
+        }
+    }
+    state.counters["panel_redraws_per_s"] = redraws / (MeasurementsWindow::steadySeconds() - begin);
+}
+BENCHMARK(BM_RepaintWithPanel)->Name("RepaintWithPanel/1920x1080")->Unit(benchmark::kMicrosecond);
+
+// One redraw of the panel after a tick: readout, both plot models, and the
+// painting of what changed.
+void BM_PanelRedraw(benchmark::State& state) {
+    EnsureQtApplication();
+    WindowWithPanel w;
+    for (auto _ : state) {
+        w.run.bothTicks();
+        w.panel.refreshNow();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PanelRedraw)->Name("PanelRedraw")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orvalde

@@ -1,0 +1,19 @@
+#pragma once
+// "Save measurements…": every pass of the session as CSV.
+
+#include <string>
+
+#include "measure/Measurements.h"
+
+namespace orvalde {
+
+// Header "pendulum,run,swing,time,period,theory", then one row per pass in the
+// order measured; period is empty for the first two passes of a run. Numbers
+// are in simulated seconds with 17 significant digits.
+std::string MeasurementsCsv(const Measurements& m);
+
+// Writes text to path. On failure returns false and sets error to one
+// sentence naming the file and the reason; nothing else is touched.
+bool WriteTextFile(const std::string& path, const std::string& text, std::string& error);
+
+}  // namespace orvalde

@@ -1,0 +1,56 @@
+#include "measure/PlotModel.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace orvalde {
+
+std::vector<double> NiceTicks(double low, double high, int maxTicks) {
+    if (!(high > low)) {
+        const double pad = std::fabs(low) > 0 ? std::fabs(low) * 0.1 : 1;
+        low -= pad;
+        high += pad;
+    }
+    if (maxTicks < 2) maxTicks = 2;
+    // The smallest round step whose ticks around the range fit.
+    double power = std::pow(10.0, std::floor(std::log10((high - low) / (maxTicks - 1))));
+    double step = 0;
+    long long firstIndex = 0, lastIndex = 0;
+    for (int guard = 0; step == 0 && guard < 8; ++guard, power *= 10) {
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double s = m * power;
+            firstIndex = static_cast<long long>(std::floor(low / s + 1e-9));
+            lastIndex = static_cast<long long>(std::ceil(high / s - 1e-9));
+            if (lastIndex - firstIndex <= maxTicks - 1) {
+                step = s;
+                break;
+            }
+        }
+    }
+    std::vector<double> ticks;
+    for (long long i = firstIndex; i <= lastIndex; ++i) ticks.push_back(static_cast<double>(i) * step);
+    return ticks;
+}
+
+PlotAxis NiceAxis(std::string label, double low, double high, int maxTicks) {
+    PlotAxis axis;
+    axis.label = std::move(label);
+    axis.ticks = NiceTicks(low, high, maxTicks);
+    axis.min = axis.ticks.front();
+    axis.max = axis.ticks.back();
+    return axis;
+}
+
+std::string TickText(double value, double step) {
+    int decimals = 0;
+    while (decimals < 6 && std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) >
+                               1e-6 * std::pow(10.0, decimals)) {
+        ++decimals;
+    }
+    if (std::fabs(value) < std::fabs(step) * 1e-9) value = 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+}  // namespace orvalde

@@ -1,0 +1,54 @@
+#pragma once
+// A plot as data: axes with their ranges and ticks, and named series of
+// points drawn as a line or as markers. Renderers (a painter on the desktop,
+// SVG in the page) only map it to pixels.
+
+#include <string>
+#include <vector>
+
+#include "surface/DrawingSurface.h"
+
+namespace orvalde {
+
+struct PlotPoint {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const PlotPoint&, const PlotPoint&) = default;
+};
+
+enum class SeriesStyle { Line, Dots, Squares, Triangles };
+
+struct PlotSeries {
+    std::string name;  // the legend's text
+    Rgb colour;
+    SeriesStyle style = SeriesStyle::Line;
+    std::vector<PlotPoint> points;
+    friend bool operator==(const PlotSeries&, const PlotSeries&) = default;
+};
+
+struct PlotAxis {
+    std::string label;  // with its unit
+    double min = 0, max = 1;
+    std::vector<double> ticks;
+    friend bool operator==(const PlotAxis&, const PlotAxis&) = default;
+};
+
+struct PlotModel {
+    std::string title;
+    PlotAxis x, y;
+    std::vector<PlotSeries> series;
+    friend bool operator==(const PlotModel&, const PlotModel&) = default;
+};
+
+// Round tick values (1, 2 or 5 times a power of ten apart) covering
+// [low, high] with at most maxTicks ticks, first and last on or outside the
+// range; an empty or reversed range is widened first.
+std::vector<double> NiceTicks(double low, double high, int maxTicks);
+
+// An axis whose range is its outermost ticks.
+PlotAxis NiceAxis(std::string label, double low, double high, int maxTicks = 8);
+
+// Tick text without trailing zeros: "0", "2.5", "-10".
+std::string TickText(double value, double step);
+
+}  // namespace orvalde

@@ -1,0 +1,126 @@
+// The plot model, the panel's plots and readout, and the saved measurements.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/HeadlessOrvalde.h"
+#include "measure/MeasurementPlots.h"
+#include "measure/MeasurementsCsv.h"
+#include "measure/ProgramMeter.h"
+
+namespace orvalde {
+namespace {
+
+TEST(PlotModel, TicksAreRoundAndCoverTheRange) {
+    EXPECT_EQ(NiceTicks(0, 40, 8), (std::vector<double>{0, 10, 20, 30, 40}));
+    EXPECT_EQ(NiceTicks(17.77, 19.07, 6), (std::vector<double>{17.5, 18, 18.5, 19, 19.5}));
+    EXPECT_EQ(NiceTicks(-31, 31, 7), (std::vector<double>{-40, -20, 0, 20, 40}));
+    const auto flat = NiceTicks(17.77, 17.77, 6);
+    ASSERT_GE(flat.size(), 2u);
+    EXPECT_LT(flat.front(), 17.77);
+    EXPECT_GT(flat.back(), 17.77);
+    for (int max : {2, 5, 11}) EXPECT_LE(NiceTicks(0.3, 123.4, max).size(), static_cast<std::size_t>(max));
+    EXPECT_EQ(TickText(2.5, 0.5), "2.5");
+    EXPECT_EQ(TickText(-10, 5), "-10");
+    EXPECT_EQ(TickText(-1e-17, 0.5), "0.0");
+}
+
+// A session: one run from -120 with both pendulums, and a two-start sweep.
+Measurements Session() {
+    HeadlessOrvalde program(1920, 1080, false);
+    ProgramMeter meter;
+    program.form.Main();
+    program.xthesi.setValue(-120);
+    program.form.setTickObserver(&meter);
+    program.form.Command1_Click();
+    program.form.Command5_Click();
+    for (int i = 0; i < 400; ++i) {
+        program.form.Timer1_Timer();
+        program.form.Timer2_Timer();
+    }
+    SweepPoint point;
+    point.start = -60;
+    point.periods = {2, 2, 2};
+    point.meanPeriod = {17.77, 17.78, 17.78};
+    point.release[0].height = point.release[1].height = 39.9;
+    meter.data.sweep = {point};
+    return meter.data;
+}
+
+TEST(MeasurementPlots, PeriodPlotHasBothTheoriesEveryRunAndTheSweep) {
+    const Measurements m = Session();
+    const PlotModel plot = PeriodPlot(m);
+    ASSERT_EQ(plot.series.size(), 7u);
+    EXPECT_EQ(plot.x.min, 0);
+    EXPECT_EQ(plot.x.max, 40);
+    // The circular theory rises from the cycloid's period to 4 K(1/2) sqrt 8.
+    const auto& circle = plot.series[1].points;
+    EXPECT_NEAR(circle.front().y, plot.series[0].points.front().y, 1e-9);
+    EXPECT_NEAR(circle.back().y, 19.072088116331948, 1e-9);
+    for (int bob = 0; bob < kBobCount; ++bob) {
+        ASSERT_EQ(plot.series[2 + bob].points.size(), 1u) << bob;
+        EXPECT_NEAR(plot.series[2 + bob].points[0].x, m.runs[bob].release.height, 1e-12);
+    }
+    EXPECT_EQ(plot.series[5].points.size(), 1u);
+    EXPECT_EQ(plot.series[6].points.size(), 1u);
+    for (const PlotSeries& s : plot.series) {
+        for (const PlotPoint& p : s.points) {
+            EXPECT_GE(p.y, plot.y.min) << s.name;
+            EXPECT_LE(p.y, plot.y.max) << s.name;
+        }
+    }
+}
+
+TEST(MeasurementPlots, DisplacementPlotOverlaysBothBobsOfTheRun) {
+    const Measurements m = Session();
+    const PlotModel plot = DisplacementPlot(m);
+    ASSERT_EQ(plot.series.size(), 2u);
+    for (const PlotSeries& s : plot.series) {
+        ASSERT_GT(s.points.size(), 300u) << s.name;
+        EXPECT_NEAR(s.points.back().x, 40, 0.11);
+        for (const PlotPoint& p : s.points) EXPECT_LE(std::fabs(p.y), plot.y.max);
+    }
+    // Released from the same height y0: the cycloidal bob |x0 − a sin(x0/a) + pi a|
+    // from its lowest point, the circular one sqrt(L² − (2a − y0)²).
+    const double y0 = m.runs[0].release.y;
+    EXPECT_NEAR(std::fabs(plot.series[0].points.front().y), 120 + 20 * std::sin(-6.0) - 20 * std::acos(-1.0), 1e-9);
+    EXPECT_NEAR(std::fabs(plot.series[1].points.front().y), std::sqrt(6400 - (40 - y0) * (40 - y0)), 1e-9);
+
+    const auto lines = ReadoutLines(m);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_NE(lines[0].find("cycloidal: t = 40.0 s"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find("theory 17.7715 s"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[3].find("behind cycloidal"), std::string::npos) << lines[3];
+}
+
+TEST(MeasurementsCsv, HasEveryPassAndWritingFailsCleanly) {
+    const Measurements m = Session();
+    const std::string csv = MeasurementsCsv(m);
+    std::istringstream in(csv);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "pendulum,run,swing,time,period,theory");
+    std::size_t rows = 0;
+    while (std::getline(in, line)) ++rows;
+    EXPECT_EQ(rows, m.passLog.size());
+    EXPECT_NE(csv.find("\ncycloid,1,1,"), std::string::npos);
+    EXPECT_NE(csv.find(",,17.771531752633464\n"), std::string::npos) << "no period before the third pass";
+
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "orvalde-csv-test";
+    std::filesystem::create_directories(dir);
+    std::string error;
+    ASSERT_TRUE(WriteTextFile((dir / "m.csv").string(), csv, error)) << error;
+    std::ifstream back(dir / "m.csv");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(back), {}), csv);
+    EXPECT_FALSE(WriteTextFile((dir / "missing" / "m.csv").string(), csv, error));
+    EXPECT_NE(error.find("Could not save to"), std::string::npos);
+    EXPECT_NE(error.find("missing"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace orvalde
