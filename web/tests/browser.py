@@ -37,10 +37,14 @@ class Browser:
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.width, self.height = width, height
         self.console = []
-
-    def open(self, url, timeout=30):
-        self.driver.get(url)
+        # The window is fitted before any page loads: the program takes the
+        # inner size at start-up as its screen.
+        self.driver.get("about:blank")
         self.fit_inner_size()
+
+    def open(self, url):
+        self.fit_inner_size()
+        self.driver.get(url)
         return self
 
     def fit_inner_size(self):
