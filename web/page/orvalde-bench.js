@@ -28,12 +28,13 @@
     }
     const ticks = [];
     const withUpload = [];
+    let rects = 0;
     const started = performance.now();
     for (let i = 0; i < kTicks; i++) {
       const t0 = performance.now();
       m._orvalde_tick_both();
       const t1 = performance.now();
-      picture.flush();
+      rects += picture.flush();
       const t2 = performance.now();
       ticks.push(t1 - t0);
       withUpload.push(t2 - t0);
@@ -46,6 +47,7 @@
       tick_both_ms: median(ticks),
       tick_upload_ms: median(withUpload),
       mean_tick_upload_ms: total / kTicks,
+      rects_per_tick: rects / kTicks,
       cycloid_ticks: m._orvalde_counter(0),
       circular_ticks: m._orvalde_counter(1),
     });
