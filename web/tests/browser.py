@@ -25,7 +25,7 @@ CHROMIUM_FLAGS = [
 class Browser:
     """One Chromium with a page of the given inner size; collects the console."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, javascript=True):
         self.profile = tempfile.mkdtemp(prefix="orvalde-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
@@ -34,6 +34,8 @@ class Browser:
         options.add_argument("--user-data-dir=" + self.profile)
         options.add_argument("--window-size=%d,%d" % (width, height))
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        if not javascript:
+            options.add_experimental_option("prefs", {"profile.managed_default_content_settings.javascript": 2})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.width, self.height = width, height
         self.console = []

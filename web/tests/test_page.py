@@ -145,6 +145,17 @@ class StartUp(PageTest):
             d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
 
 
+class WithoutJavaScript(unittest.TestCase):
+    def test_the_page_says_what_it_needs(self):
+        browser = Browser(800, 600, javascript=False)
+        try:
+            browser.open((WEB / "index.html").as_uri())
+            text = browser.driver.find_element(By.TAG_NAME, "body").text
+            self.assertIn("needs JavaScript", text)
+        finally:
+            browser.close()
+
+
 class Animation(PageTest):
     def test_time_on_animates(self):
         before = self.canvas()
