@@ -10,6 +10,10 @@ cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
 started=$(date +%s)
 
+echo "== web: the native tools it is compared with"
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "${JOBS:-2}" --target orvalde-trace orvalde-snapshot
+
 echo "== web build"
 cmake --preset web >/dev/null
 cmake --build --preset web -j "${JOBS:-2}"

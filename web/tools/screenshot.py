@@ -26,7 +26,7 @@ width, height = (int(v) for v in args.size.split("x"))
 root = pathlib.Path(__file__).resolve().parents[2]
 browser = Browser(width, height)
 try:
-    browser.open((root / "build/web/index.html").as_uri())
+    browser.open((pathlib.Path(os.environ.get("ORVALDE_WEB", root / "build/web")) / "index.html").as_uri())
     d = browser.driver
     end = time.monotonic() + 20
     while not browser.script("return !!window.orvalde") and time.monotonic() < end:
