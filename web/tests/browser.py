@@ -17,7 +17,6 @@ CHROMIUM_FLAGS = [
     "--disable-component-update",
     "--disable-sync",
     "--disable-dev-shm-usage",
-    "--force-device-scale-factor=1",
     "--hide-scrollbars",
 ]
 
@@ -25,13 +24,14 @@ CHROMIUM_FLAGS = [
 class Browser:
     """One Chromium with a page of the given inner size; collects the console."""
 
-    def __init__(self, width, height, javascript=True):
+    def __init__(self, width, height, javascript=True, scale=1):
         self.profile = tempfile.mkdtemp(prefix="orvalde-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for flag in CHROMIUM_FLAGS:
             options.add_argument(flag)
         options.add_argument("--user-data-dir=" + self.profile)
+        options.add_argument("--force-device-scale-factor=%g" % scale)
         options.add_argument("--window-size=%d,%d" % (width, height))
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         if not javascript:

@@ -156,6 +156,27 @@ class WithoutJavaScript(unittest.TestCase):
             browser.close()
 
 
+class HighDensityScreen(unittest.TestCase):
+    def test_the_canvas_has_a_pixel_per_device_pixel(self):
+        browser = Browser(800, 600, scale=2)
+        try:
+            browser.open((WEB / "index.html").as_uri())
+            wait_for(lambda: browser.script("return !!window.orvalde"), what="the program to start")
+            self.assertEqual(browser.script("return devicePixelRatio"), 2)
+            self.assertEqual(browser.script(
+                "const c = document.getElementById('drawing'), r = c.getBoundingClientRect();"
+                "return [c.width, c.height, r.width, r.height]"), [1600, 1200, 800, 600])
+            # Controls stay in CSS pixels, over the same spot of the drawing.
+            self.assertEqual(browser.script("return document.getElementById('command7').getBoundingClientRect().left"),
+                             640)
+            browser.driver.find_element(By.ID, "command1").click()
+            wait_for(lambda: browser.script("return window.orvalde.counters().cycloid") >= 5, what="ticks")
+            noisy = [e for e in browser.logs() if e["level"] in ("WARNING", "SEVERE")]
+            self.assertEqual(noisy, [])
+        finally:
+            browser.close()
+
+
 class Animation(PageTest):
     def test_time_on_animates(self):
         before = self.canvas()
