@@ -201,7 +201,7 @@ TEST_F(WebPage, ScrollBarActionsRedrawTheStartScene) {
 
 TEST_F(WebPage, ResizingGrowsTheDrawingAndKeepsItsWorld) {
     const double worldWidth = page.surface().scaleWidth();
-    const std::uint32_t corner = page.surface().image().data()[0];
+    const std::uint32_t corner = page.surface().image().at(0, 0);
     page.resize(800, 600);  // smaller: nothing is lost
     EXPECT_EQ(page.surface().image().width(), 1600);
     EXPECT_EQ(page.surface().image().height(), 900);
@@ -209,7 +209,7 @@ TEST_F(WebPage, ResizingGrowsTheDrawingAndKeepsItsWorld) {
     EXPECT_EQ(page.surface().image().width(), 2000);
     EXPECT_EQ(page.surface().image().height(), 1000);
     EXPECT_EQ(page.surface().scaleWidth(), worldWidth);
-    EXPECT_EQ(page.surface().image().data()[0], corner);
+    EXPECT_EQ(page.surface().image().at(0, 0), corner);
     EXPECT_EQ(page.scrollBar().placement().left, 0);
 }
 

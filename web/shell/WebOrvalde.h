@@ -9,7 +9,7 @@
 
 #include "app/OrvaldeForm.h"
 #include "web/shell/FrameTimer.h"
-#include "web/shell/RasterSurfaceStandIn.h"
+#include "surface/raster/RasterSurface.h"
 #include "web/shell/WebMessageBox.h"
 #include "web/shell/WebScrollBar.h"
 #include "web/shell/WebWindowHost.h"

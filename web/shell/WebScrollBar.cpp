@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "web/shell/RasterSurfaceStandIn.h"
+#include "surface/raster/RasterSurface.h"
 
 namespace orvalde {
 namespace {
