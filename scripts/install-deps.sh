@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev libboost-math-dev
   xvfb xauth openbox x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file
+  emscripten nodejs chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Installs what is missing, builds Orvalde with its tests and runs every test:
 # once in the developer build and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer. Then builds the release tree (the program, the
-# tools and orvalde-bench) and packages it as a .deb in build/release.
+# tools and orvalde-bench) and packages it as a .deb in build/release. Last it
+# builds the browser edition and tests it in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +27,5 @@ dpkg-deb --field "$deb" Package Version Depends
 dpkg-deb --contents "$deb" | awk '{print $6}' | grep -E 'bin/orvalde$|\.desktop$|metainfo\.xml$|orvalde\.1$|hicolor/.*/orvalde\.(svg|png)$' |
   wc -l | grep -qx 8 || { echo "test.sh: $deb lacks some of its files" >&2; exit 1; }
 echo "built $deb"
+
+JOBS="$jobs" scripts/test-web.sh

@@ -1,0 +1,135 @@
+// The functions the page calls. One program per page; every call that runs a
+// handler leaves the changed rectangles for orvalde_take_dirty.
+
+#include <emscripten/emscripten.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/window/ButtonLayout.h"
+#include "web/shell/WebOrvalde.h"
+
+namespace {
+
+struct Page {
+    std::unique_ptr<orvalde::WebOrvalde> program;
+    std::vector<int> dirty;  // x, y, width, height per rectangle
+};
+
+Page& ThePage() {
+    static Page page;
+    return page;
+}
+
+orvalde::WebOrvalde* Program() { return ThePage().program.get(); }
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void orvalde_start(int innerWidth, int innerHeight, double devicePixelRatio) {
+    if (Program()) return;
+    ThePage().program = std::make_unique<orvalde::WebOrvalde>(innerWidth, innerHeight, devicePixelRatio);
+    Program()->start();
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_click(int number) {
+    if (Program()) Program()->click(number);
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_scroll_arrow(int direction) {
+    if (Program()) Program()->scrollArrow(direction);
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_scroll_page(int direction) {
+    if (Program()) Program()->scrollPage(direction);
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_scroll_release(int value) {
+    if (Program()) Program()->scrollDragReleased(value);
+}
+
+EMSCRIPTEN_KEEPALIVE int orvalde_frame(double nowMs) { return Program() ? Program()->frame(nowMs) : 0; }
+
+EMSCRIPTEN_KEEPALIVE void orvalde_tick_both() {
+    if (Program()) Program()->tickBoth();
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_resize(int innerWidth, int innerHeight) {
+    if (Program()) Program()->resize(innerWidth, innerHeight);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_message() { return Program() ? Program()->message().c_str() : ""; }
+
+EMSCRIPTEN_KEEPALIVE void orvalde_dismiss_message() {
+    if (Program()) Program()->dismissMessage();
+}
+
+// Number of changed rectangles; orvalde_dirty_rects points at them.
+EMSCRIPTEN_KEEPALIVE int orvalde_take_dirty() {
+    std::vector<int>& out = ThePage().dirty;
+    out.clear();
+    if (!Program()) return 0;
+    for (const orvalde::PixelRect& r : Program()->takeDirtyRects()) out.insert(out.end(), {r.x, r.y, r.width, r.height});
+    return static_cast<int>(out.size() / 4);
+}
+
+EMSCRIPTEN_KEEPALIVE const int* orvalde_dirty_rects() { return ThePage().dirty.data(); }
+
+// The image: device pixels, bytes R, G, B, 255 as a canvas expects.
+EMSCRIPTEN_KEEPALIVE const void* orvalde_image_data() {
+    return Program() ? Program()->surface().image().data() : nullptr;
+}
+EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->surface().image().width() : 0; }
+EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->surface().image().height() : 0; }
+
+// The scroll bar: 0 minimum, 1 maximum, 2 value, 3 large change, then its
+// placement in CSS pixels: 4 left, 5 top, 6 width, 7 height.
+EMSCRIPTEN_KEEPALIVE int orvalde_bar(int field) {
+    if (!Program()) return 0;
+    const orvalde::WebScrollBar& bar = Program()->scrollBar();
+    switch (field) {
+        case 0: return bar.minimum();
+        case 1: return bar.maximum();
+        case 2: return bar.value();
+        case 3: return bar.largeChange();
+        case 4: return bar.placement().left;
+        case 5: return bar.placement().top;
+        case 6: return bar.placement().width;
+        case 7: return bar.placement().height;
+        default: return 0;
+    }
+}
+
+// The nine buttons in the desktop's order: 0 command number, then the
+// placement in CSS pixels (96 per inch, as the desktop's design):
+// 1 left, 2 top, 3 width, 4 height.
+EMSCRIPTEN_KEEPALIVE int orvalde_button_count() { return static_cast<int>(orvalde::kButtons.size()); }
+
+EMSCRIPTEN_KEEPALIVE int orvalde_button(int index, int field) {
+    if (index < 0 || index >= orvalde_button_count()) return 0;
+    const orvalde::ButtonDesign& b = orvalde::kButtons[static_cast<std::size_t>(index)];
+    constexpr double kCssDpi = 96;
+    switch (field) {
+        case 0: return b.number;
+        case 1: return orvalde::TwipsToPixels(b.left, kCssDpi);
+        case 2: return orvalde::TwipsToPixels(b.top, kCssDpi);
+        case 3: return orvalde::TwipsToPixels(b.width, kCssDpi);
+        case 4: return orvalde::TwipsToPixels(b.height, kCssDpi);
+        default: return 0;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_button_caption(int index) {
+    if (index < 0 || index >= orvalde_button_count()) return "";
+    return orvalde::kButtons[static_cast<std::size_t>(index)].caption;
+}
+
+// Tick counters: 0 the cycloidal pendulum's, 1 the circular one's.
+EMSCRIPTEN_KEEPALIVE double orvalde_counter(int which) {
+    if (!Program()) return 0;
+    const orvalde::Counters& c = Program()->counters();
+    return static_cast<double>(which == 0 ? c.cycloidTicks : c.circularTicks);
+}
+
+}  // extern "C"

@@ -1,0 +1,87 @@
+#include "web/shell/WebOrvalde.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvalde {
+namespace {
+
+int Pixels(double size) { return std::max(1, static_cast<int>(std::lround(size))); }
+
+}  // namespace
+
+WebOrvalde::WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio)
+    : surface_(std::max(1, innerWidth), std::max(1, innerHeight), devicePixelRatio),
+      xthesi_(surface_),
+      window_(std::max(1, innerWidth), std::max(1, innerHeight),
+              [this](double w, double h) { surface_.ensureSize(Pixels(w), Pixels(h)); }),
+      form_(FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_}) {
+    // Inside a handler already, so no gate of its own: the change event is
+    // part of whatever moved the value.
+    xthesi_.onChange = [this] { form_.xthesi_Change(); };
+}
+
+void WebOrvalde::dispatch(const std::function<void()>& handler) {
+    if (depth_ > 0 || modal()) return;
+    ++depth_;
+    handler();
+    --depth_;
+}
+
+void WebOrvalde::start() {
+    dispatch([this] { form_.Main(); });
+}
+
+void WebOrvalde::click(int number) {
+    OrvaldeForm& f = form_;
+    switch (number) {
+        case 1: dispatch([&f] { f.Command1_Click(); }); break;
+        case 2: dispatch([&f] { f.Command2_Click(); }); break;
+        case 3: dispatch([&f] { f.Command3_Click(); }); break;
+        case 4: dispatch([&f] { f.Command4_Click(); }); break;
+        case 5: dispatch([&f] { f.Command5_Click(); }); break;
+        case 6: dispatch([&f] { f.Command6_Click(); }); break;
+        case 7: dispatch([&f] { f.Command7_Click(); }); break;
+        case 8: dispatch([&f] { f.Command8_Click(); }); break;
+        case 9: dispatch([&f] { f.Command9_Click(); }); break;
+        default: break;
+    }
+}
+
+void WebOrvalde::scrollArrow(int direction) {
+    dispatch([this, direction] { xthesi_.arrowStep(direction); });
+}
+
+void WebOrvalde::scrollPage(int direction) {
+    dispatch([this, direction] { xthesi_.pageStep(direction); });
+}
+
+void WebOrvalde::scrollDragReleased(int value) {
+    dispatch([this, value] { xthesi_.dragReleasedAt(value); });
+}
+
+int WebOrvalde::frame(double nowMs) {
+    int ticks = 0;
+    // Each timer is asked only when its turn comes: the first tick may stop
+    // the second timer or open a message.
+    if (!modal() && depth_ == 0 && timer1_.takeDue(nowMs)) {
+        dispatch([this] { form_.Timer1_Timer(); });
+        ++ticks;
+    }
+    if (!modal() && depth_ == 0 && timer2_.takeDue(nowMs)) {
+        dispatch([this] { form_.Timer2_Timer(); });
+        ++ticks;
+    }
+    return ticks;
+}
+
+void WebOrvalde::tickBoth() {
+    dispatch([this] { form_.Timer1_Timer(); });
+    dispatch([this] { form_.Timer2_Timer(); });
+}
+
+void WebOrvalde::resize(int innerWidth, int innerHeight) {
+    surface_.ensureSize(std::max(1, innerWidth), std::max(1, innerHeight));
+}
+
+}  // namespace orvalde

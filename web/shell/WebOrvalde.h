@@ -1,0 +1,74 @@
+#pragma once
+// The program in a browser page: the raster surface, the page's controls and
+// the form, and one gate through which every handler runs. The page calls in
+// for each user action and each animation frame, then copies the dirty
+// rectangles of the image into its canvas.
+
+#include <functional>
+#include <vector>
+
+#include "app/OrvaldeForm.h"
+#include "web/shell/FrameTimer.h"
+#include "surface/raster/RasterSurface.h"
+#include "web/shell/WebMessageBox.h"
+#include "web/shell/WebScrollBar.h"
+#include "web/shell/WebWindowHost.h"
+
+namespace orvalde {
+
+class WebOrvalde {
+public:
+    // The window's inner size in CSS pixels is the screen start-up sees.
+    WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio);
+    WebOrvalde(const WebOrvalde&) = delete;
+    WebOrvalde& operator=(const WebOrvalde&) = delete;
+
+    // Start-up: Main, as on the desktop.
+    void start();
+    // Button CommandN was pressed (1..9); other numbers are ignored.
+    void click(int number);
+    void scrollArrow(int direction);
+    void scrollPage(int direction);
+    void scrollDragReleased(int value);
+    // One animation frame at time `nowMs`: each due timer ticks once, the
+    // cycloidal pendulum's first. Returns how many ticks ran.
+    int frame(double nowMs);
+    // Both timers' handlers at once, whatever the frame pacing (for the
+    // page's benchmark).
+    void tickBoth();
+    // The window's inner size changed: the drawing grows, never shrinks, and
+    // keeps its world.
+    void resize(int innerWidth, int innerHeight);
+    // The user pressed OK on the message shown.
+    void dismissMessage() { messages_.dismiss(); }
+
+    // While a message waits, the page is modal: no handler runs.
+    bool modal() const { return messages_.open(); }
+    const std::string& message() const { return messages_.current(); }
+
+    // Device-pixel rectangles of the image changed since the last call.
+    std::vector<PixelRect> takeDirtyRects() { return surface_.takeDirtyRects(); }
+
+    const RasterSurface& surface() const { return surface_; }
+    const WebScrollBar& scrollBar() const { return xthesi_; }
+    const FrameTimer& timer1() const { return timer1_; }
+    const FrameTimer& timer2() const { return timer2_; }
+    OrvaldeForm& form() { return form_; }
+    const Counters& counters() const { return form_.sim().counters; }
+
+private:
+    // Runs one handler unless the page is modal or a handler is already
+    // inside (a tick never re-enters).
+    void dispatch(const std::function<void()>& handler);
+
+    RasterSurface surface_;
+    WebScrollBar xthesi_;
+    FrameTimer timer1_;
+    FrameTimer timer2_;
+    WebMessageBox messages_;
+    WebWindowHost window_;
+    OrvaldeForm form_;
+    int depth_ = 0;
+};
+
+}  // namespace orvalde
