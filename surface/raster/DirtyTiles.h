@@ -29,7 +29,11 @@ public:
     void markRow(int y, int first, int last) {
         const int row = y / kTileSide;
         std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(row) * columns_;
-        for (int c = first / kTileSide; c <= last / kTileSide; ++c) marks[c] = 1;
+        // Most changed runs lie within one or two tiles.
+        const int c0 = first / kTileSide, c1 = last / kTileSide;
+        marks[c0] = 1;
+        marks[c1] = 1;
+        for (int c = c0 + 1; c < c1; ++c) marks[c] = 1;
         if (row < firstRow_) firstRow_ = row;
         if (row > lastRow_) lastRow_ = row;
     }
