@@ -15,7 +15,7 @@ namespace orvalde {
 
 class DirtyTiles {
 public:
-    static constexpr int kTileSide = 32;  // device pixels
+    static constexpr int kTileSide = 16;  // device pixels
 
     // A map for an image of this many device pixels, with nothing marked.
     DirtyTiles(int deviceWidth = 0, int deviceHeight = 0);
