@@ -23,8 +23,6 @@ public:
     void resize(int deviceWidth, int deviceHeight);
 
     void markAll();
-    // Every tile within `pad` device pixels of the box.
-    void markBox(const DeviceBox& box, double pad);
     // The tiles of pixels first..last of row y; all of them inside the map.
     void markRow(int y, int first, int last) {
         const int row = y / kTileSide;
@@ -45,9 +43,6 @@ public:
     std::vector<PixelRect> takeRects(double devicePixelRatio = 1.0);
 
 private:
-    // Marks tile rows firstRow..lastRow (clipped to the map) from device x
-    // `left` to `right`.
-    void markSpan(int firstRow, int lastRow, double left, double right);
     void clear();
 
     int width_ = 0, height_ = 0;
