@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig
+  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig libstb-dev
   libgtest-dev libbenchmark-dev libboost-math-dev
   xvfb xauth openbox x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file

@@ -124,26 +124,39 @@ void drawThinArc(TrackedPixels& image, const ArcShape& arc, bool dashed, std::ui
     const Sector sector(arc);
     // Each sweep runs a pixel past the eighth's diagonal, so the two meet.
     const double reach = std::min(r, r * std::numbers::sqrt2 / 2 + 1);
-    const int centreColumn = nearestPixel(cx), centreRow = nearestPixel(cy);
+    // One pixel per step along an axis, on each side of the centre across it.
+    // Only steps whose pixel can land on the image are taken: a large circle
+    // mostly runs off it.
+    const auto sweep = [&](double along, double across, int alongLimit, int acrossLimit, auto plot) {
+        const int centreStep = nearestPixel(along);
+        for (const double side : {-1.0, 1.0}) {
+            // The rows (or columns) across that show: offsets h with
+            // across + side * h in [-1, acrossLimit].
+            const double h0 = side * (-1 - across), h1 = side * (acrossLimit - across);
+            const double hLow = std::max(0.0, std::min(h0, h1)), hHigh = std::min(r, std::max(h0, h1));
+            if (hLow > hHigh) continue;
+            const double near = std::sqrt(std::max(0.0, r2 - hHigh * hHigh)) - 1;
+            const double far = std::min(reach, std::sqrt(std::max(0.0, r2 - hLow * hLow)) + 1);
+            if (near > far) continue;
+            for (const double half : {-1.0, 1.0}) {
+                const double from = half < 0 ? along - far : along + std::max(near, 0.0);
+                const double to = half < 0 ? along - std::max(near, 0.0) : along + far;
+                const int first = std::max(0, ceilToInt(from)), last = std::min(alongLimit - 1, floorToInt(to));
+                for (int p = first; p <= last; ++p) {
+                    const double d = p - along, h = std::sqrt(std::max(0.0, r2 - d * d));
+                    plot(p, nearestPixel(across + side * h), d, side * h, std::abs(p - centreStep));
+                }
+            }
+        }
+    };
     const auto plot = [&](int i, int j, double vx, double vy, int k) {
         if ((!dashed || onDash(k)) && sector.contains(vx, vy)) image.set(i, j, colour);
     };
-    // Flat eighths: one pixel per column.
-    const int firstColumn = std::max(0, ceilToInt(cx - reach)), lastColumn = std::min(image.width() - 1, floorToInt(cx + reach));
-    for (int i = firstColumn; i <= lastColumn; ++i) {
-        const double dx = i - cx, h = std::sqrt(std::max(0.0, r2 - dx * dx));
-        const int k = std::abs(i - centreColumn);
-        plot(i, nearestPixel(cy - h), dx, h, k);
-        plot(i, nearestPixel(cy + h), dx, -h, k);
-    }
-    // Steep eighths: one pixel per row.
-    const int firstRow = std::max(0, ceilToInt(cy - reach)), lastRow = std::min(image.height() - 1, floorToInt(cy + reach));
-    for (int j = firstRow; j <= lastRow; ++j) {
-        const double dy = j - cy, w = std::sqrt(std::max(0.0, r2 - dy * dy));
-        const int k = std::abs(j - centreRow);
-        plot(nearestPixel(cx - w), j, -w, -dy, k);
-        plot(nearestPixel(cx + w), j, w, -dy, k);
-    }
+    // Flat eighths: one pixel per column; steep eighths: one per row.
+    sweep(cx, cy, image.width(), image.height(),
+          [&](int i, int j, double dx, double dy, int k) { plot(i, j, dx, -dy, k); });
+    sweep(cy, cx, image.height(), image.width(),
+          [&](int j, int i, double dy, double dx, int k) { plot(i, j, dx, -dy, k); });
 }
 
 void drawWideArc(TrackedPixels& image, const ArcShape& arc, double width, std::uint32_t colour) {

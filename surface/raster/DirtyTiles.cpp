@@ -11,14 +11,6 @@ namespace {
 
 constexpr double kSide = DirtyTiles::kTileSide;
 
-// The tile along one axis that holds coordinate v, as -1 before the first
-// and `count` after the last; far and NaN values included.
-int tileOf(double v, int count) {
-    if (!(v >= 0)) return -1;
-    if (v >= count * kSide) return count;
-    return static_cast<int>(v * (1.0 / kSide));
-}
-
 }  // namespace
 
 DirtyTiles::DirtyTiles(int deviceWidth, int deviceHeight) {
@@ -48,25 +40,6 @@ void DirtyTiles::clear() {
     }
     firstRow_ = rows_;
     lastRow_ = -1;
-}
-
-void DirtyTiles::markSpan(int firstRow, int lastRow, double left, double right) {
-    if (!(left <= right)) return;
-    firstRow = std::max(firstRow, 0);
-    lastRow = std::min(lastRow, rows_ - 1);
-    const int first = std::max(tileOf(left, columns_), 0);
-    const int last = std::min(tileOf(right, columns_), columns_ - 1);
-    if (firstRow > lastRow || first > last) return;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(row) * columns_;
-        for (int c = first; c <= last; ++c) marks[c] = 1;  // a tile or two, mostly
-    }
-    firstRow_ = std::min(firstRow_, firstRow);
-    lastRow_ = std::max(lastRow_, lastRow);
-}
-
-void DirtyTiles::markBox(const DeviceBox& box, double pad) {
-    markSpan(tileOf(box.top - pad, rows_), tileOf(box.bottom + pad, rows_), box.left - pad, box.right + pad);
 }
 
 std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {

@@ -15,7 +15,7 @@ namespace orvalde {
 
 class DirtyTiles {
 public:
-    static constexpr int kTileSide = 32;  // device pixels
+    static constexpr int kTileSide = 16;  // device pixels
 
     // A map for an image of this many device pixels, with nothing marked.
     DirtyTiles(int deviceWidth = 0, int deviceHeight = 0);
@@ -23,13 +23,15 @@ public:
     void resize(int deviceWidth, int deviceHeight);
 
     void markAll();
-    // Every tile within `pad` device pixels of the box.
-    void markBox(const DeviceBox& box, double pad);
     // The tiles of pixels first..last of row y; all of them inside the map.
     void markRow(int y, int first, int last) {
         const int row = y / kTileSide;
         std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(row) * columns_;
-        for (int c = first / kTileSide; c <= last / kTileSide; ++c) marks[c] = 1;
+        // Most changed runs lie within one or two tiles.
+        const int c0 = first / kTileSide, c1 = last / kTileSide;
+        marks[c0] = 1;
+        marks[c1] = 1;
+        for (int c = c0 + 1; c < c1; ++c) marks[c] = 1;
         if (row < firstRow_) firstRow_ = row;
         if (row > lastRow_) lastRow_ = row;
     }
@@ -41,9 +43,6 @@ public:
     std::vector<PixelRect> takeRects(double devicePixelRatio = 1.0);
 
 private:
-    // Marks tile rows firstRow..lastRow (clipped to the map) from device x
-    // `left` to `right`.
-    void markSpan(int firstRow, int lastRow, double left, double right);
     void clear();
 
     int width_ = 0, height_ = 0;

@@ -13,23 +13,10 @@ namespace {
 // covers two rows rather than three.
 constexpr double kTieBreak = 1.0 / 128;
 
-struct Interval {
-    double lo = std::numeric_limits<double>::infinity();
-    double hi = -std::numeric_limits<double>::infinity();
-    bool empty() const { return !(lo <= hi); }
-    void cover(double a, double b) {
-        lo = std::min(lo, a);
-        hi = std::max(hi, b);
-    }
-    void intersect(Interval other) {
-        lo = std::max(lo, other.lo);
-        hi = std::min(hi, other.hi);
-    }
-};
-
 }  // namespace
 
 void fillCapsule(TrackedPixels& image, DevicePoint a, DevicePoint b, double radius, std::uint32_t colour) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
     const double ax = a.x - kTieBreak, ay = a.y - kTieBreak;
     const double bx = b.x - kTieBreak, by = b.y - kTieBreak;
     const double dx = bx - ax, dy = by - ay;
@@ -38,10 +25,28 @@ void fillCapsule(TrackedPixels& image, DevicePoint a, DevicePoint b, double radi
     const double r2 = radius * radius;
     // The band between the end discs is bounded by two lines across the
     // segment (through a and b) and two along it (at +-radius); each row
-    // meets them at x = base + row offset * slope.
-    const bool hasBand = lengthSquared > 0;
-    const double acrossSlope = dx != 0 ? -dy / dx : 0, acrossWidth = dx != 0 ? lengthSquared / dx : 0;
-    const double alongSlope = dy != 0 ? dx / dy : 0, alongHalf = dy != 0 ? std::abs(reach / dy) : 0;
+    // meets them at x = base + row offset * slope. A vertical or horizontal
+    // segment leaves one pair unbounded and limits the rows instead.
+    double acrossSlope = 0, acrossLow = -kInfinity, acrossHigh = kInfinity;
+    double alongSlope = 0, alongHalf = kInfinity;
+    double bandTop = -kInfinity, bandBottom = kInfinity;  // rows, as offsets from a
+    if (dx != 0) {
+        acrossSlope = -dy / dx;
+        const double acrossWidth = lengthSquared / dx;
+        acrossLow = std::min(0.0, acrossWidth);
+        acrossHigh = std::max(0.0, acrossWidth);
+    } else {
+        bandTop = std::min(0.0, dy);
+        bandBottom = std::max(0.0, dy);
+    }
+    if (dy != 0) {
+        alongSlope = dx / dy;
+        alongHalf = std::abs(reach / dy);
+    } else {
+        bandTop = -radius;
+        bandBottom = radius;
+    }
+    if (lengthSquared == 0) bandTop = kInfinity;  // a dot: no band at all
     const double lastColumn = image.width();
 
     const int top = std::max(0, floorToInt(std::min(ay, by) - radius));
@@ -49,34 +54,26 @@ void fillCapsule(TrackedPixels& image, DevicePoint a, DevicePoint b, double radi
     for (int y = top; y <= bottom; ++y) {
         // The capsule is convex, so its row section is the hull of the
         // sections of its two end discs and of the band.
-        Interval span;
+        double lo = kInfinity, hi = -kInfinity;
         const double offA = y - ay, offB = y - by;
+        if (offA >= bandTop && offA <= bandBottom) {
+            const double across = ax + offA * acrossSlope, middle = ax + offA * alongSlope;
+            lo = std::max(across + acrossLow, middle - alongHalf);
+            hi = std::min(across + acrossHigh, middle + alongHalf);
+            if (!(lo <= hi)) lo = kInfinity, hi = -kInfinity;
+        }
         if (offA * offA <= r2) {
             const double half = std::sqrt(r2 - offA * offA);
-            span.cover(ax - half, ax + half);
+            lo = std::min(lo, ax - half);
+            hi = std::max(hi, ax + half);
         }
         if (offB * offB <= r2) {
             const double half = std::sqrt(r2 - offB * offB);
-            span.cover(bx - half, bx + half);
+            lo = std::min(lo, bx - half);
+            hi = std::max(hi, bx + half);
         }
-        if (hasBand) {
-            Interval band{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
-            if (dx != 0) {
-                const double start = ax + offA * acrossSlope;
-                band.intersect({std::min(start, start + acrossWidth), std::max(start, start + acrossWidth)});
-            } else if (offA * dy < 0 || offA * dy > lengthSquared) {
-                band = {};  // a vertical segment: the row is beyond one of its ends
-            }
-            if (dy != 0) {
-                const double middle = ax + offA * alongSlope;
-                band.intersect({middle - alongHalf, middle + alongHalf});
-            } else if (std::abs(offA * dx) > reach) {
-                band = {};  // a horizontal segment: the row is outside its width
-            }
-            if (!band.empty()) span.cover(band.lo, band.hi);
-        }
-        if (span.empty()) continue;
-        image.fillSpan(y, ceilToInt(std::max(span.lo, -1.0)), floorToInt(std::min(span.hi, lastColumn)), colour);
+        if (!(lo <= hi)) continue;
+        image.fillSpan(y, ceilToInt(std::max(lo, -1.0)), floorToInt(std::min(hi, lastColumn)), colour);
     }
 }
 

@@ -24,15 +24,14 @@ public:
         if (first < 0) first = 0;
         if (last >= image_.width()) last = image_.width() - 1;
         if (first > last) return;
+        // Redrawn figures mostly find their colour already there: skip it
+        // from both ends, then fill what is left.
         std::uint32_t* row = image_.row(y);
-        int changedFirst = last + 1, changedLast = first - 1;
-        for (int x = first; x <= last; ++x) {
-            if (row[x] == colour) continue;
-            row[x] = colour;
-            if (changedFirst > x) changedFirst = x;
-            changedLast = x;
-        }
-        if (changedFirst <= changedLast) dirty_.markRow(y, changedFirst, changedLast);
+        while (first <= last && row[first] == colour) ++first;
+        if (first > last) return;
+        while (row[last] == colour) --last;
+        for (int x = first; x <= last; ++x) row[x] = colour;
+        dirty_.markRow(y, first, last);
     }
 
     void set(int x, int y, std::uint32_t colour) {

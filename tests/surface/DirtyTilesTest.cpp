@@ -128,7 +128,9 @@ TEST(DirtyTiles, BecomeTheLogicalPixelsShowingThem) {
         EXPECT_TRUE(tiles.takeRects(ratio).empty());
         for (int top = 0; top < deviceHeight; top += kSide) {
             for (int left = 0; left < deviceWidth; left += kSide) {
-                const auto mark = [&](int x, int y) { tiles.markBox({x + 5.0, y + 5.0, x + 6.0, y + 6.0}, 0); };
+                const auto mark = [&](int x, int y) {
+                    if (x + 5 < deviceWidth && y + 5 < deviceHeight) tiles.markRow(y + 5, x + 5, x + 5);
+                };
                 std::vector<bool> expected(static_cast<std::size_t>(width * height));
                 shown(left, top, expected);
                 mark(left, top);
