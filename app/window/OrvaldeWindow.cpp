@@ -15,7 +15,8 @@ namespace orvalde {
 
 OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     : screenOverride_(screenOverride),
-      surface_(1, 1, QGuiApplication::primaryScreen()->devicePixelRatio()),
+      // The screen's own byte order, so that painting copies without converting.
+      surface_(1, 1, QGuiApplication::primaryScreen()->devicePixelRatio(), ChannelOrder::Bgrx),
       bar_(new QScrollBar(Qt::Horizontal, this)),
       xthesi_(bar_, surface_),
       messages_(this) {
@@ -141,9 +142,10 @@ void OrvaldeWindow::moveTo(double left, double top) {
 void OrvaldeWindow::showWindow() { show(); }
 
 QImage OrvaldeWindow::drawingImage() const {
-    // The surface's pixels as they are: the read-only constructor copies nothing.
+    // The surface's pixels as they are (B, G, R, 255: Qt's RGB32): the
+    // read-only constructor copies nothing.
     const PixelImage& pixels = surface_.image();
-    QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGBX8888);
+    QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGB32);
     image.setDevicePixelRatio(surface_.devicePixelRatio());
     return image;
 }

@@ -5,18 +5,23 @@
 
 namespace orvalde {
 
-PixelImage::PixelImage(int width, int height, std::uint32_t fill)
+PixelImage::PixelImage(int width, int height, std::uint32_t fill, ChannelOrder order)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
+      order_(order),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
 
-std::uint32_t PixelImage::pack(Rgb c) {
+std::uint32_t PixelImage::pack(Rgb c, ChannelOrder order) {
     const auto channel = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
-    return channel(c.red) | channel(c.green) << 8 | channel(c.blue) << 16 | 0xff000000u;
+    const std::uint32_t first = order == ChannelOrder::Rgbx ? channel(c.red) : channel(c.blue);
+    const std::uint32_t third = order == ChannelOrder::Rgbx ? channel(c.blue) : channel(c.red);
+    return first | channel(c.green) << 8 | third << 16 | 0xff000000u;
 }
 
-Rgb PixelImage::unpack(std::uint32_t word) {
-    return Rgb{static_cast<int>(word & 0xff), static_cast<int>(word >> 8 & 0xff), static_cast<int>(word >> 16 & 0xff)};
+Rgb PixelImage::unpack(std::uint32_t word, ChannelOrder order) {
+    const int first = static_cast<int>(word & 0xff), third = static_cast<int>(word >> 16 & 0xff);
+    const int green = static_cast<int>(word >> 8 & 0xff);
+    return order == ChannelOrder::Rgbx ? Rgb{first, green, third} : Rgb{third, green, first};
 }
 
 void PixelImage::fill(std::uint32_t word) { std::fill(pixels_.begin(), pixels_.end(), word); }

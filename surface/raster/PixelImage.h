@@ -1,7 +1,9 @@
 #pragma once
-// The raster surface's pixels: rows of 32-bit words whose bytes in memory are
-// R, G, B, 255. That is the layout a desktop image of format RGBX8888 and a
-// browser canvas's ImageData both read directly, so neither shell converts.
+// The raster surface's pixels: rows of 32-bit words in the channel order the
+// shell shows without converting. A browser canvas's ImageData reads memory
+// bytes R, G, B, 255; the desktop's native 32-bit image reads B, G, R, 255
+// (the word 0xffRRGGBB). Each shell picks its own, so copying to the screen is
+// a plain copy.
 
 #include <bit>
 #include <cstdint>
@@ -13,15 +15,20 @@ namespace orvalde {
 
 static_assert(std::endian::native == std::endian::little, "pixel words are laid out for little-endian targets");
 
+// Memory byte order of a pixel: Rgbx for a canvas, Bgrx for the desktop.
+enum class ChannelOrder { Rgbx, Bgrx };
+
 class PixelImage {
 public:
     PixelImage() = default;
-    PixelImage(int width, int height, std::uint32_t fill);
+    PixelImage(int width, int height, std::uint32_t fill, ChannelOrder order = ChannelOrder::Rgbx);
 
-    // The word whose memory bytes are the colour's R, G, B and 255; each
-    // channel is clamped to 0..255.
-    static std::uint32_t pack(Rgb colour);
-    static Rgb unpack(std::uint32_t word);
+    // The word whose memory bytes are the colour's channels in `order`, then
+    // 255; each channel is clamped to 0..255.
+    static std::uint32_t pack(Rgb colour, ChannelOrder order = ChannelOrder::Rgbx);
+    static Rgb unpack(std::uint32_t word, ChannelOrder order = ChannelOrder::Rgbx);
+    std::uint32_t word(Rgb colour) const { return pack(colour, order_); }
+    ChannelOrder channelOrder() const { return order_; }
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -32,7 +39,7 @@ public:
     const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
     std::uint32_t at(int x, int y) const { return pixels_[index(x, y)]; }
-    Rgb colourAt(int x, int y) const { return unpack(at(x, y)); }
+    Rgb colourAt(int x, int y) const { return unpack(at(x, y), order_); }
     std::uint32_t* row(int y) { return pixels_.data() + index(0, y); }
     const std::uint32_t* row(int y) const { return pixels_.data() + index(0, y); }
 
@@ -47,6 +54,7 @@ private:
     }
 
     int width_ = 0, height_ = 0;
+    ChannelOrder order_ = ChannelOrder::Rgbx;
     std::vector<std::uint32_t> pixels_;
 };
 

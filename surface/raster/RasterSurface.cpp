@@ -35,11 +35,11 @@ double sanitisedRatio(double ratio) { return std::isfinite(ratio) && ratio > 0 &
 
 }  // namespace
 
-RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio)
+RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio, ChannelOrder order)
     : dpr_(sanitisedRatio(devicePixelRatio)),
       logicalWidth_(std::max(logicalWidth, 1)),
       logicalHeight_(std::max(logicalHeight, 1)),
-      image_(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_)),
+      image_(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_, order), order),
       scaleWidth_(logicalWidth_),
       scaleHeight_(logicalHeight_),
       face_(&glyphFaceFor(dpr_)),
@@ -59,7 +59,7 @@ void RasterSurface::setWorld(double left, double top, double right, double botto
 }
 
 void RasterSurface::fillBackground() {
-    image_.fill(PixelImage::pack(back_));
+    image_.fill(image_.word(back_));
     dirty_.markAll();
 }
 
@@ -90,7 +90,7 @@ void RasterSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
     const double width = penWidthDevice();
     const double reach = width + 4;  // keeps round caps of clipped ends off the image
     if (!clipSegment(a, b, imageBox().padded(reach))) return;
-    const std::uint32_t word = PixelImage::pack(colour);
+    const std::uint32_t word = image_.word(colour);
     TrackedPixels canvas = pixels();
     const bool thin = width < 1.25;  // a one-pixel pen at ratio 1 (and just above)
     if (style_ == LineStyle::Solid) {
@@ -121,7 +121,7 @@ void RasterSurface::point(float x, float y, Rgb colour) {
     const DeviceBox box{p.x - diameter, p.y - diameter, p.x + diameter, p.y + diameter};
     if (!box.intersects(imageBox())) return;
     TrackedPixels canvas = pixels();
-    fillDot(canvas, floorToInt(p.x), floorToInt(p.y), diameter, PixelImage::pack(colour));
+    fillDot(canvas, floorToInt(p.x), floorToInt(p.y), diameter, image_.word(colour));
 }
 
 void RasterSurface::circle(float cx, float cy, float radius, Rgb colour) {
@@ -148,7 +148,7 @@ void RasterSurface::arc(float cx, float cy, float radius, float startAngle, floa
     if (!(std::abs(startAngle) < 1e6)) span = kTurn;
     const ArcShape shape{c, r, startAngle, span};
 
-    const std::uint32_t word = PixelImage::pack(colour);
+    const std::uint32_t word = image_.word(colour);
     TrackedPixels canvas = pixels();
     const bool dashed = style_ == LineStyle::Dashed;
     if (width < 1.25)
@@ -174,13 +174,13 @@ void RasterSurface::print(const std::string& text) {
     if (!withinFarLimit(topLeft)) return;
     TrackedPixels canvas = pixels();
     drawTextLine(canvas, *face_, floorToInt(topLeft.x + 0.5), floorToInt(topLeft.y + 0.5), text,
-                 PixelImage::pack(foreColor()));
+                 image_.word(foreColor()));
 }
 
 void RasterSurface::ensureSize(int logicalWidth, int logicalHeight) {
     logicalWidth_ = std::max(logicalWidth_, logicalWidth);
     logicalHeight_ = std::max(logicalHeight_, logicalHeight);
-    if (image_.grow(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_)))
+    if (image_.grow(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), image_.word(back_)))
         dirty_.resize(image_.width(), image_.height());
 }
 

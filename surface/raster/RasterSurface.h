@@ -20,7 +20,9 @@ struct GlyphFace;
 
 class RasterSurface : public DrawingSurface {
 public:
-    RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
+    // `order` is the byte order of the shell that shows the pixels.
+    RasterSurface(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0,
+                  ChannelOrder order = ChannelOrder::Rgbx);
 
     void setWorld(double left, double top, double right, double bottom) override;
     double scaleWidth() const override { return scaleWidth_; }

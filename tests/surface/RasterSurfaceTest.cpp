@@ -33,6 +33,28 @@ protected:
     RasterSurface s{200, 200};
 };
 
+// The desktop's byte order holds the same picture with red and blue swapped
+// in memory: every figure and the text land on the same pixels.
+TEST(RasterSurfaceOrder, BgrxHoldsTheSamePictureInTheDesktopsByteOrder) {
+    RasterSurface rgbx(160, 120), bgrx(160, 120, 1.0, ChannelOrder::Bgrx);
+    for (RasterSurface* s : {&rgbx, &bgrx}) {
+        s->setWorld(-80, 60, 80, -60);
+        s->setBackColor(Rgb{90, 240, 240});
+        s->setLineWidth(3);
+        s->line(-70, -50, 60, 40, Rgb{255, 0, 0});
+        s->circle(0, 0, 30, Rgb{0, 0, 255});
+        s->setTextPosition(-70, 50);
+        s->print("Xc = -120");
+    }
+    ASSERT_EQ(rgbx.image().width(), bgrx.image().width());
+    for (int y = 0; y < rgbx.image().height(); ++y)
+        for (int x = 0; x < rgbx.image().width(); ++x)
+            ASSERT_EQ(rgbx.image().colourAt(x, y), bgrx.image().colourAt(x, y)) << x << "," << y;
+    const std::uint32_t back = bgrx.image().at(0, 0);
+    EXPECT_EQ(back, 0xff5af0f0u);  // 0xffRRGGBB
+    EXPECT_EQ(bgrx.image().data()[0], 240);  // blue first in memory
+}
+
 TEST_F(RasterSurfaceTest, WorldMapsOntoTheImageWithYUpInRgbxBytes) {
     s.point(30, 40, Rgb{10, 20, 30});
     EXPECT_EQ(ink(), (PixelRect{130, 60, 1, 1}));
