@@ -44,7 +44,7 @@ class OrvaldeMeasurements {
   svg(id) {
     const svg = document.createElementNS(SVG_NS, 'svg');
     svg.id = id;
-    svg.setAttribute('viewBox', '0 0 720 430');
+    svg.setAttribute('viewBox', '0 0 760 330');
     svg.setAttribute('role', 'img');
     return svg;
   }
@@ -125,7 +125,7 @@ class OrvaldeMeasurements {
 // A plot model as SVG: frame, ticks with their texts, axis labels, title,
 // legend, then lines and markers. Markers carry the class "point".
 function renderPlot(svg, plot) {
-  const W = 720, H = 430, left = 82, right = 16, top = 40, bottom = 70;
+  const W = 760, H = 330, left = 82, right = 16, top = 36, bottom = 62;
   const x0 = left, x1 = W - right, y0 = H - bottom, y1 = top;
   const sx = (x) => x0 + (x - plot.x.min) / (plot.x.max - plot.x.min || 1) * (x1 - x0);
   const sy = (y) => y0 + (y - plot.y.min) / (plot.y.max - plot.y.min || 1) * (y1 - y0);
@@ -146,7 +146,7 @@ function renderPlot(svg, plot) {
     parts.push(`<line class="grid" x1="${x0}" y1="${y.toFixed(1)}" x2="${x1}" y2="${y.toFixed(1)}"/>`);
     text(x0 - 8, y + 6, plot.y.tickTexts[i], 'text-anchor="end"');
   });
-  text((x0 + x1) / 2, H - 18, plot.x.label, 'class="label" text-anchor="middle"');
+  text((x0 + x1) / 2, H - 14, plot.x.label, 'class="label" text-anchor="middle"');
   text(20, (y0 + y1) / 2, plot.y.label,
     `class="label" text-anchor="middle" transform="rotate(-90 20 ${((y0 + y1) / 2).toFixed(1)})"`);
   text(W / 2, 26, plot.title, 'class="title" text-anchor="middle"');
