@@ -70,7 +70,6 @@ class OrvaldeLesson {
       if (e.code === 'Space') e.preventDefault();
       return;
     }
-    // Keys typed into the panel's controls stay theirs, except the lesson's.
     if (e.code === 'Space') this.togglePause();
     else if (stepKey) this.step();
     else if (e.code === 'KeyM') this.toggleMeasurements();
