@@ -32,6 +32,9 @@ echo "== web: orvalde-trace on node against the native one"
 echo "== web: the page in headless Chromium"
 ORVALDE_SNAPSHOT=build/dev/orvalde-snapshot /usr/bin/python3 web/tests/test_page.py
 
+echo "== web: the lesson's keys, panel, sweep and saving in headless Chromium"
+/usr/bin/python3 web/tests/test_lesson.py
+
 echo "== web: bench.html (figures only, not a test)"
 /usr/bin/python3 web/tests/run_bench.py build/web || echo "bench.html did not finish" >&2
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/window/ButtonLayout.h"
+#include "web/PageProgram.h"
 #include "web/shell/WebOrvalde.h"
 
 namespace {
@@ -24,6 +25,8 @@ Page& ThePage() {
 orvalde::WebOrvalde* Program() { return ThePage().program.get(); }
 
 }  // namespace
+
+orvalde::WebOrvalde* orvalde::PageProgram() { return Program(); }
 
 extern "C" {
 

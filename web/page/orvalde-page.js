@@ -82,6 +82,7 @@
 
     m._orvalde_start(window.innerWidth, window.innerHeight, devicePixelRatio);
     refresh();
+    const lesson = new OrvaldeLesson(m, { act, canvas: picture.canvas, controls, message: dialog });
 
     window.addEventListener('resize', () => {
       m._orvalde_resize(window.innerWidth, window.innerHeight);
@@ -90,6 +91,7 @@
 
     function frame(now) {
       if (!dialog.open && m._orvalde_frame(now) > 0) refresh();
+      lesson.frame(now);
       requestAnimationFrame(frame);
     }
     requestAnimationFrame(frame);
@@ -97,6 +99,7 @@
     // Read-only view for tests and curious users.
     window.orvalde = Object.freeze({
       counters: () => Object.freeze({ cycloid: m._orvalde_counter(0), circular: m._orvalde_counter(1) }),
+      ...lesson.view(),
     });
   }
 })();

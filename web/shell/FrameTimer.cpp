@@ -21,11 +21,17 @@ bool FrameTimer::takeDue(double nowMs) {
     if (restart_) {
         restart_ = false;
         lastMs_ = nowMs;
+        pacer_.restart();
         return false;
     }
     if (nowMs - lastMs_ < interval_) return false;
     lastMs_ = nowMs;
     return true;
+}
+
+int FrameTimer::ticksDue(double nowMs) {
+    if (!takeDue(nowMs)) return 0;
+    return pacer_.ticksDue(nowMs / 1000);
 }
 
 }  // namespace orvalde

@@ -63,16 +63,29 @@ void WebOrvalde::scrollDragReleased(int value) {
 int WebOrvalde::frame(double nowMs) {
     int ticks = 0;
     // Each timer is asked only when its turn comes: the first tick may stop
-    // the second timer or open a message.
-    if (!modal() && depth_ == 0 && timer1_.takeDue(nowMs)) {
-        dispatch([this] { form_.Timer1_Timer(); });
-        ++ticks;
-    }
-    if (!modal() && depth_ == 0 && timer2_.takeDue(nowMs)) {
-        dispatch([this] { form_.Timer2_Timer(); });
-        ++ticks;
+    // the second timer or open a message. At the faster paces the two take
+    // turns, and a tick that stops its own timer ends that timer's share.
+    const auto runnable = [this](const FrameTimer& t) { return t.running() && !modal() && depth_ == 0; };
+    const int due1 = timer1_.ticksDue(nowMs);
+    int due2 = 0;
+    for (int i = 0;; ++i) {
+        if (i < due1 && runnable(timer1_)) {
+            dispatch([this] { form_.Timer1_Timer(); });
+            ++ticks;
+        }
+        if (i == 0) due2 = timer2_.ticksDue(nowMs);
+        if (i < due2 && runnable(timer2_)) {
+            dispatch([this] { form_.Timer2_Timer(); });
+            ++ticks;
+        }
+        if (i + 1 >= std::max(due1, due2)) break;
     }
     return ticks;
+}
+
+void WebOrvalde::setPace(Pace pace) {
+    timer1_.setPace(pace);
+    timer2_.setPace(pace);
 }
 
 void WebOrvalde::tickBoth() {

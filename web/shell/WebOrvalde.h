@@ -33,6 +33,13 @@ public:
     // One animation frame at time `nowMs`: each due timer ticks once, the
     // cycloidal pendulum's first. Returns how many ticks ran.
     int frame(double nowMs);
+    // The lesson's pace for both timers (see TickPacer).
+    void setPace(Pace pace);
+    Pace pace() const { return timer1_.pace(); }
+    // Runs one handler through the gate (the lesson's keys and menu).
+    void run(const std::function<void()>& handler) { dispatch(handler); }
+    FrameTimer& timer1() { return timer1_; }
+    FrameTimer& timer2() { return timer2_; }
     // Both timers' handlers at once, whatever the frame pacing (for the
     // page's benchmark).
     void tickBoth();

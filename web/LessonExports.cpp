@@ -1,0 +1,108 @@
+// The functions the page calls for the lesson's controls and the
+// measurements panel. The lesson attaches to the page's program once it has
+// started.
+
+#include <emscripten/emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "app/window/HelpText.h"
+#include "measure/MeasurementsCsv.h"
+#include "web/PageProgram.h"
+#include "web/shell/PanelJson.h"
+#include "web/shell/WebLesson.h"
+
+namespace {
+
+struct Lesson {
+    std::unique_ptr<orvalde::WebLesson> controls;
+    std::string text;  // the last string handed to the page
+};
+
+Lesson& TheLesson() {
+    static Lesson lesson;
+    return lesson;
+}
+
+orvalde::WebLesson* Controls() { return TheLesson().controls.get(); }
+
+const char* Hand(std::string text) {
+    TheLesson().text = std::move(text);
+    return TheLesson().text.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// After orvalde_start, before the first frame: the meter sees every tick.
+EMSCRIPTEN_KEEPALIVE void orvalde_lesson_start() {
+    if (Controls() || !orvalde::PageProgram()) return;
+    TheLesson().controls = std::make_unique<orvalde::WebLesson>(*orvalde::PageProgram());
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_toggle_pause() {
+    if (Controls()) Controls()->togglePause();
+}
+
+EMSCRIPTEN_KEEPALIVE int orvalde_paused() { return Controls() && Controls()->paused() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void orvalde_step() {
+    if (Controls()) Controls()->step();
+}
+
+// 0 ¼×, 1 1×, 2 6×, 3 24×.
+EMSCRIPTEN_KEEPALIVE void orvalde_set_pace(int pace) {
+    if (Controls() && pace >= 0 && pace <= 3) Controls()->setPace(static_cast<orvalde::Pace>(pace));
+}
+
+EMSCRIPTEN_KEEPALIVE int orvalde_pace() { return Controls() ? static_cast<int>(Controls()->pace()) : 2; }
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label(int pace) {
+    return pace >= 0 && pace <= 3 ? orvalde::PaceLabel(static_cast<orvalde::Pace>(pace)) : "";
+}
+
+// Changes whenever something was measured: the panel redraws only then.
+EMSCRIPTEN_KEEPALIVE double orvalde_measure_revision() {
+    return Controls() ? static_cast<double>(Controls()->measurements().revision) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_panel_json() {
+    return Controls() ? Hand(orvalde::PanelJson(Controls()->measurements())) : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_measurements_csv() {
+    return Controls() ? Hand(orvalde::MeasurementsCsv(Controls()->measurements())) : "";
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_sweep_start() {
+    if (Controls()) Controls()->startSweep();
+}
+
+// Measures one start; returns 1 while more remain.
+EMSCRIPTEN_KEEPALIVE int orvalde_sweep_step() { return Controls() && Controls()->sweepStep() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void orvalde_sweep_cancel() {
+    if (Controls()) Controls()->cancelSweep();
+}
+
+EMSCRIPTEN_KEEPALIVE int orvalde_sweep_done() { return Controls() ? Controls()->sweepDone() : 0; }
+EMSCRIPTEN_KEEPALIVE int orvalde_sweep_total() { return Controls() ? Controls()->sweepTotal() : 0; }
+
+// Help texts: 0..8 the buttons' (number, text), then the keys.
+EMSCRIPTEN_KEEPALIVE int orvalde_help_count() { return static_cast<int>(orvalde::kButtonHelp.size()); }
+
+EMSCRIPTEN_KEEPALIVE int orvalde_help_number(int index) {
+    return index >= 0 && index < orvalde_help_count() ? orvalde::kButtonHelp[static_cast<std::size_t>(index)].number
+                                                       : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_help_text(int index) {
+    return index >= 0 && index < orvalde_help_count() ? orvalde::kButtonHelp[static_cast<std::size_t>(index)].text
+                                                       : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_keys_help() { return orvalde::kKeysHelp; }
+
+}  // extern "C"

@@ -1,0 +1,196 @@
+'use strict';
+// The measurements panel: the meter's readout, the two plots drawn as SVG
+// from the program's plot data, and "Measure all release heights" run one
+// start per slice so that animation frames go on between them. Redraws at
+// most ten times a second, and only when something was measured.
+const SVG_NS = 'http://www.w3.org/2000/svg';
+
+class OrvaldeMeasurements {
+  constructor(module, parent) {
+    this.module = module;
+    this.lastDrawn = -Infinity;
+    this.shownRevision = -1;
+    this.panel = document.createElement('section');
+    this.panel.id = 'measurements';
+    this.panel.hidden = true;
+    this.panel.setAttribute('aria-label', 'Measurements');
+
+    const title = document.createElement('h1');
+    title.textContent = 'ORVALDE \u2014 Measurements';
+    this.readout = document.createElement('pre');
+    this.readout.id = 'readout';
+    this.periodPlot = this.svg('period-plot');
+    this.displacementPlot = this.svg('displacement-plot');
+
+    const row = document.createElement('div');
+    row.className = 'sweep';
+    this.sweepButton = this.button('sweep', 'Measure all release heights',
+      'Runs both pendulums without drawing from 25 release heights across the scroll bar\'s range, two full ' +
+      'periods each, and puts the measured periods on the first plot.');
+    this.progress = document.createElement('progress');
+    this.progress.id = 'sweep-progress';
+    this.progress.max = 25;
+    this.progress.value = 0;
+    this.cancelButton = this.button('sweep-cancel', 'Cancel', 'Stops measuring; the heights already measured stay.');
+    this.cancelButton.disabled = true;
+    row.append(this.sweepButton, this.progress, this.cancelButton);
+    this.sweepButton.addEventListener('click', () => this.startSweep());
+    this.cancelButton.addEventListener('click', () => this.cancelSweep());
+
+    this.panel.append(title, this.readout, this.periodPlot, this.displacementPlot, row);
+    parent.appendChild(this.panel);
+  }
+
+  svg(id) {
+    const svg = document.createElementNS(SVG_NS, 'svg');
+    svg.id = id;
+    svg.setAttribute('viewBox', '0 0 760 330');
+    svg.setAttribute('role', 'img');
+    return svg;
+  }
+
+  button(id, text, title) {
+    const b = document.createElement('button');
+    b.type = 'button';
+    b.id = id;
+    b.textContent = text;
+    b.title = title;
+    return b;
+  }
+
+  visible() { return !this.panel.hidden; }
+
+  // Shown below the nine buttons so that it never covers them.
+  toggle(buttonsBottom) {
+    this.panel.hidden = !this.panel.hidden;
+    if (!this.panel.hidden) {
+      this.panel.style.top = buttonsBottom + 8 + 'px';
+      this.draw(performance.now());
+    }
+  }
+
+  // Called every animation frame.
+  update(now) {
+    if (!this.visible() || now - this.lastDrawn < 100) return;
+    if (this.module._orvalde_measure_revision() === this.shownRevision) return;
+    this.draw(now);
+  }
+
+  draw(now) {
+    const m = this.module;
+    this.lastDrawn = now;
+    this.shownRevision = m._orvalde_measure_revision();
+    const panel = JSON.parse(m.UTF8ToString(m._orvalde_panel_json()));
+    this.readout.textContent = panel.lines.length ? panel.lines.join('\n')
+      : 'Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).';
+    renderPlot(this.periodPlot, panel.plots[0]);
+    renderPlot(this.displacementPlot, panel.plots[1]);
+  }
+
+  sweeping() { return this.cancelButton.disabled === false; }
+
+  startSweep() {
+    const m = this.module;
+    if (this.sweeping()) return;
+    m._orvalde_sweep_start();
+    this.progress.max = m._orvalde_sweep_total();
+    this.progress.value = 0;
+    this.sweepButton.disabled = true;
+    this.cancelButton.disabled = false;
+    // One start per slice; a zero timeout lets the animation frames and
+    // input run between slices.
+    const slice = () => {
+      if (!this.sweeping()) return;
+      const more = m._orvalde_sweep_step() === 1;
+      this.progress.value = m._orvalde_sweep_done();
+      if (more) setTimeout(slice, 0);
+      else this.sweepFinished();
+    };
+    setTimeout(slice, 0);
+  }
+
+  cancelSweep() {
+    if (!this.sweeping()) return;
+    this.module._orvalde_sweep_cancel();
+    this.sweepFinished();
+  }
+
+  sweepFinished() {
+    this.sweepButton.disabled = false;
+    this.cancelButton.disabled = true;
+    if (this.visible()) this.draw(performance.now());
+  }
+}
+
+// A plot model as SVG: frame, ticks with their texts, axis labels, title,
+// legend, then lines and markers. Markers carry the class "point".
+function renderPlot(svg, plot) {
+  const W = 760, H = 330, left = 82, right = 16, top = 36, bottom = 62;
+  const x0 = left, x1 = W - right, y0 = H - bottom, y1 = top;
+  const sx = (x) => x0 + (x - plot.x.min) / (plot.x.max - plot.x.min || 1) * (x1 - x0);
+  const sy = (y) => y0 + (y - plot.y.min) / (plot.y.max - plot.y.min || 1) * (y1 - y0);
+  const parts = [];
+  const text = (x, y, s, extra) => parts.push(`<text x="${x.toFixed(1)}" y="${y.toFixed(1)}" ${extra || ''}>` +
+    escapeXml(s) + '</text>');
+
+  parts.push(`<rect class="frame" x="${x0}" y="${y1}" width="${x1 - x0}" height="${y0 - y1}"/>`);
+  plot.x.ticks.forEach((t, i) => {
+    if (t === null) return;
+    const x = sx(t);
+    parts.push(`<line class="grid" x1="${x.toFixed(1)}" y1="${y1}" x2="${x.toFixed(1)}" y2="${y0}"/>`);
+    text(x, y0 + 22, plot.x.tickTexts[i], 'text-anchor="middle"');
+  });
+  plot.y.ticks.forEach((t, i) => {
+    if (t === null) return;
+    const y = sy(t);
+    parts.push(`<line class="grid" x1="${x0}" y1="${y.toFixed(1)}" x2="${x1}" y2="${y.toFixed(1)}"/>`);
+    text(x0 - 8, y + 6, plot.y.tickTexts[i], 'text-anchor="end"');
+  });
+  text((x0 + x1) / 2, H - 14, plot.x.label, 'class="label" text-anchor="middle"');
+  text(20, (y0 + y1) / 2, plot.y.label,
+    `class="label" text-anchor="middle" transform="rotate(-90 20 ${((y0 + y1) / 2).toFixed(1)})"`);
+  text(W / 2, 26, plot.title, 'class="title" text-anchor="middle"');
+
+  const inside = (p) => p[0] !== null && p[1] !== null;
+  const legend = [];
+  for (const s of plot.series) {
+    const points = s.points.filter(inside);
+    if (s.style === 'line') {
+      if (points.length > 1) {
+        const d = points.map((p) => sx(p[0]).toFixed(1) + ',' + sy(p[1]).toFixed(1)).join(' ');
+        parts.push(`<polyline class="series" points="${d}" stroke="${s.colour}"/>`);
+      }
+    } else {
+      for (const p of points) parts.push(marker(s.style, sx(p[0]), sy(p[1]), s.colour));
+    }
+    if (points.length > 0) legend.push(s);
+  }
+  legend.forEach((s, i) => {
+    const y = y1 + 18 + i * 22, x = x0 + 12;
+    if (s.style === 'line') {
+      parts.push(`<line class="series" x1="${x}" y1="${y - 5}" x2="${x + 22}" y2="${y - 5}" stroke="${s.colour}"/>`);
+    } else {
+      parts.push(marker(s.style, x + 11, y - 5, s.colour).replace('class="point"', 'class="key"'));
+    }
+    text(x + 30, y, s.name, 'class="legend"');
+  });
+  svg.innerHTML = parts.join('');
+}
+
+function marker(style, x, y, colour) {
+  const r = 5;
+  if (style === 'squares') {
+    return `<rect class="point" x="${(x - r).toFixed(1)}" y="${(y - r).toFixed(1)}" width="${2 * r}" ` +
+      `height="${2 * r}" fill="${colour}"/>`;
+  }
+  if (style === 'triangles') {
+    const p = [[x, y - r - 1], [x - r - 1, y + r], [x + r + 1, y + r]];
+    return `<polygon class="point" points="${p.map((q) => q[0].toFixed(1) + ',' + q[1].toFixed(1)).join(' ')}" ` +
+      `fill="${colour}"/>`;
+  }
+  return `<circle class="point" cx="${x.toFixed(1)}" cy="${y.toFixed(1)}" r="${r}" fill="${colour}"/>`;
+}
+
+function escapeXml(s) {
+  return String(s).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+}

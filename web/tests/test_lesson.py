@@ -1,0 +1,191 @@
+#!/usr/bin/python3
+"""The lesson's controls in the browser edition, through real key presses and
+clicks in headless Chromium: pause, step, pace, the measurements panel with
+its plots and sweep, the help, the context menu and saving. Every test also
+requires a quiet console (see test_page.PageTest)."""
+
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+
+from test_page import CAPTIONS, PageTest, wait_for  # noqa: E402
+
+CSV_HEADER = "pendulum,run,swing,time,period,theory"
+
+
+class LessonTest(PageTest):
+    def press(self, *keys):
+        ActionChains(self.browser.driver).send_keys(*keys).perform()
+
+    def view(self, name):
+        return self.browser.script("return window.orvalde.%s()" % name)
+
+    def cycloid(self):
+        return self.counters()["cycloid"]
+
+    def points(self, plot):
+        return self.browser.script("return document.querySelectorAll('#%s .point').length" % plot)
+
+    def menu_item(self, text):
+        ActionChains(self.browser.driver).context_click(self.browser.driver.find_element(By.ID, "drawing")).perform()
+        menu = self.browser.driver.find_element(By.ID, "context-menu")
+        wait_for(menu.is_displayed, what="the context menu")
+        for item in menu.find_elements(By.TAG_NAME, "button"):
+            if item.find_element(By.TAG_NAME, "span").text.endswith(text):  # after the check mark
+                item.click()
+                return
+        raise AssertionError("no menu item " + text)
+
+
+class Keys_(LessonTest):
+    def test_space_pauses_and_resumes_and_s_steps_one_tick(self):
+        self.click(1)  # "TIME ON" keeps the focus: Space must not click it again
+        wait_for(lambda: self.cycloid() > 5, what="the pendulum to run")
+        self.press(Keys.SPACE)
+        self.assertTrue(self.view("paused"))
+        stopped = self.cycloid()
+        self.wait_frames(10)
+        self.assertEqual(self.cycloid(), stopped)
+
+        self.press(Keys.SPACE)
+        self.assertFalse(self.view("paused"))
+        wait_for(lambda: self.cycloid() > stopped + 5, what="the pendulum to resume")
+
+        self.press("s")  # as "STEP": stops it and moves on by one tick
+        stepped = self.cycloid()
+        self.wait_frames(5)
+        self.assertEqual(self.cycloid(), stepped)
+        self.press("s")
+        self.assertEqual(self.cycloid(), stepped + 1)
+        self.press(Keys.ARROW_RIGHT)
+        self.assertEqual(self.cycloid(), stepped + 2)
+        self.wait_frames(5)
+        self.assertEqual(self.cycloid(), stepped + 2)
+
+    def test_digits_choose_the_pace_and_m_the_panel(self):
+        self.assertEqual(self.view("pace"), "6\u00d7")
+        for key, label in (("1", "\u00bc\u00d7"), ("2", "1\u00d7"), ("4", "24\u00d7"), ("3", "6\u00d7")):
+            self.press(key)
+            self.assertEqual(self.view("pace"), label)
+        # At 24x a frame runs four ticks: the counter outruns the frames.
+        self.press("4")
+        self.click(1)
+        self.wait_frames(2)
+        before = self.cycloid()
+        self.wait_frames(10)
+        self.assertGreaterEqual(self.cycloid() - before, 30)
+
+        panel = self.browser.driver.find_element(By.ID, "measurements")
+        self.assertFalse(panel.is_displayed())
+        self.press("m")
+        self.assertTrue(panel.is_displayed())
+        # Below the nine buttons, never over them.
+        lowest = self.browser.script(
+            "return Math.max(...[...document.querySelectorAll('#controls > button')]"
+            ".map((b) => b.getBoundingClientRect().bottom))")
+        self.assertGreaterEqual(panel.rect["y"], lowest)
+        self.press("m")
+        self.assertFalse(panel.is_displayed())
+
+    def test_f1_help_and_the_buttons_tooltips_explain_every_button(self):
+        self.press(Keys.F1)
+        help_dialog = self.browser.driver.find_element(By.ID, "help")
+        self.assertTrue(help_dialog.is_displayed())
+        text = help_dialog.text
+        for number, caption in CAPTIONS.items():
+            self.assertIn(caption.strip(), text)
+            title = self.button(number).get_attribute("title")
+            self.assertGreater(len(title), 20)
+            self.assertIn(title, text)
+            self.assertEqual(self.button(number).get_property("textContent"), caption)
+        self.assertIn("Space: pause and resume", text)
+
+
+class Panel(LessonTest):
+    def test_a_run_puts_points_on_both_plots(self):
+        self.press("4")
+        self.click(1)
+        self.press("m")
+        # A few swings at 24x: the period plot gets the run's point once a
+        # full period was measured, the displacement plot two curves.
+        wait_for(lambda: self.points("period-plot") >= 1, timeout=20, what="a measured period on the plot")
+        self.assertGreaterEqual(self.browser.script(
+            "return document.querySelectorAll('#displacement-plot polyline').length"), 2)
+        self.assertGreaterEqual(self.browser.script(
+            "return document.querySelectorAll('#period-plot polyline').length"), 2)  # both theories
+        readout = self.browser.driver.find_element(By.ID, "readout").text
+        self.assertIn("cycloidal: t = ", readout)
+        self.assertIn("theory 17.7715 s", readout)  # 2 pi sqrt(8)
+        labels = self.browser.script("return [...document.querySelectorAll('#measurements svg text.label')]"
+                                     ".map((t) => t.textContent)")
+        self.assertTrue(all("(" in label for label in labels), labels)  # every axis with its unit
+
+    def test_the_sweep_fills_the_plot_without_stopping_the_animation_and_can_be_cancelled(self):
+        self.click(1)
+        self.press("m")
+        d = self.browser.driver
+        d.find_element(By.ID, "sweep").click()
+        self.assertTrue(self.view("sweeping"))
+        before = self.cycloid()
+        wait_for(lambda: not self.view("sweeping"), timeout=60, what="the sweep to finish")
+        self.assertGreater(self.cycloid(), before)  # frames went on meanwhile
+        self.assertEqual(d.find_element(By.ID, "sweep-progress").get_property("value"), 25)
+        self.assertGreaterEqual(self.browser.script(
+            "return document.querySelectorAll('#period-plot polygon.point').length"), 25)
+
+        # Cancelled before its first slice ran: nothing measured, the
+        # earlier points stay.
+        self.browser.script("document.getElementById('sweep').click();"
+                            "document.getElementById('sweep-cancel').click();")
+        self.assertFalse(self.view("sweeping"))
+        self.assertEqual(d.find_element(By.ID, "sweep-progress").get_property("value"), 0)
+        self.wait_frames(3)
+        self.assertGreaterEqual(self.browser.script(
+            "return document.querySelectorAll('#period-plot polygon.point').length"), 25)
+        self.assertTrue(d.find_element(By.ID, "sweep").is_enabled())
+
+
+class Saving(LessonTest):
+    def test_the_menu_saves_the_measurements_and_the_picture(self):
+        self.click(1)
+        wait_for(lambda: self.cycloid() > 10, what="the pendulum to run")
+        self.menu_item("Save measurements\u2026")
+        saved = wait_for(lambda: self.view("lastSave"), what="the CSV download")
+        self.assertEqual(saved["name"], "orvalde-measurements.csv")
+        self.assertEqual(saved["firstLine"], CSV_HEADER)
+
+        self.menu_item("Save picture\u2026")
+        saved = wait_for(lambda: (self.view("lastSave") or {}).get("name") == "orvalde.png" and
+                         self.view("lastSave"), what="the PNG download")
+        self.assertEqual(saved["type"], "image/png")
+        self.assertGreater(saved["size"], 1000)
+        self.assertFalse(self.browser.driver.find_element(By.ID, "context-menu").is_displayed())
+
+    def test_a_failed_save_is_told_and_the_animation_goes_on(self):
+        self.click(1)
+        self.browser.script("HTMLCanvasElement.prototype.toBlob = function (done) { done(null); };")
+        self.menu_item("Save picture\u2026")
+        notice = self.browser.driver.find_element(By.ID, "notice")
+        wait_for(notice.is_displayed, what="the failure notice")
+        self.assertIn("Could not save the picture", notice.text)
+        before = self.cycloid()
+        wait_for(lambda: self.cycloid() > before + 3, what="the animation to go on")
+
+    def test_the_menu_pauses_and_sets_the_pace(self):
+        self.click(1)
+        self.menu_item("Pause")
+        self.assertTrue(self.view("paused"))
+        self.menu_item("Resume")
+        self.assertFalse(self.view("paused"))
+        self.menu_item("Pace \u00bc\u00d7")
+        self.assertEqual(self.view("pace"), "\u00bc\u00d7")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
