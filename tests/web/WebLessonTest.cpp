@@ -10,25 +10,16 @@
 #include "web/shell/PanelJson.h"
 #include "web/shell/WebLesson.h"
 #include "web/shell/WebOrvalde.h"
+#include "tests/web/StartedPage.h"
 
 namespace orvalde {
 namespace {
 
-constexpr double kFrame = 1000.0 / 60;
-
-class WebLessonPage : public ::testing::Test {
+class WebLessonPage : public ::testing::Test, public StartedPage {
 protected:
-    WebLessonPage() : page(1600, 900, 1.0), lesson(page) { page.start(); }
-    int frames(int count) {
-        int ticks = 0;
-        for (int i = 0; i < count; ++i) ticks += page.frame(now += kFrame);
-        return ticks;
-    }
-    const Counters& counters() { return page.counters(); }
+    WebLessonPage() : lesson(page) { page.start(); }  // the lesson attached before start-up
 
-    WebOrvalde page;
     WebLesson lesson;
-    double now = 0;
 };
 
 TEST_F(WebLessonPage, EachPaceRunsItsTicksPerFrameOrPerSecond) {

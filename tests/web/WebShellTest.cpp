@@ -8,11 +8,10 @@
 #include "web/shell/FrameTimer.h"
 #include "web/shell/WebOrvalde.h"
 #include "web/shell/WebScrollBar.h"
+#include "tests/web/StartedPage.h"
 
 namespace orvalde {
 namespace {
-
-constexpr double kFrame = 1000.0 / 60;
 
 TEST(WebScrollBar, RaisesTheChangeEventAsTheDesktopDoes) {
     RasterSurface surface(400, 300);
@@ -97,19 +96,9 @@ TEST(FrameTimer, LongIntervalsSkipFramesAndRunningTimersKeepTheirCount) {
     EXPECT_TRUE(timer.takeDue(960 + 50));
 }
 
-class WebPage : public ::testing::Test {
+class WebPage : public ::testing::Test, public StartedPage {
 protected:
-    WebPage() : page(1600, 900, 1.0) { page.start(); }
-    // Runs frames until `count` have passed; returns the ticks they ran.
-    int frames(int count) {
-        int ticks = 0;
-        for (int i = 0; i < count; ++i) ticks += page.frame(now += kFrame);
-        return ticks;
-    }
-    const Counters& counters() { return page.counters(); }
-
-    WebOrvalde page;
-    double now = 0;
+    WebPage() { page.start(); }
 };
 
 TEST_F(WebPage, StartUpDrawsTheWholeWindowAndPlacesTheScrollBar) {
