@@ -64,6 +64,8 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
     if (!alongArch) {
         RkfStep([&sim](double tt, const double* y, int i) { return CycloidDerivative(sim, tt, y, i); }, t,
                 state.data(), c.timeStep, next.data(), 7);
+        // An overflowing step is a fault, also where the arch would take it over.
+        for (int i = 0; i <= 2; ++i) RequireDrawable(next[i], "the cycloidal pendulum");
         p = FindCycloidPoint(sim, next[2], c.circleRadius);
         alongArch = NearCusp(p.y);
     }
