@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cycloid/ArchStep.h"
 #include "cycloid/BobFigures.h"
 #include "cycloid/CycloidMotion.h"
 #include "cycloid/PathGeometry.h"
@@ -56,10 +57,27 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
     state[4] = st.contactX;
     state[5] = st.contactY;
     state[6] = st.rollAngle;
-    RkfStep([&sim](double tt, const double* y, int i) { return CycloidDerivative(sim, tt, y, i); }, t, state.data(),
-            c.timeStep, next.data(), 7);
+    // Next to a cusp, or where the step would land there or off the arch,
+    // the step is taken along the arch instead.
+    bool alongArch = NearCusp(st.bobY);
+    CycloidPoint p;
+    if (!alongArch) {
+        RkfStep([&sim](double tt, const double* y, int i) { return CycloidDerivative(sim, tt, y, i); }, t,
+                state.data(), c.timeStep, next.data(), 7);
+        // An overflowing step is a fault, also where the arch would take it over.
+        for (int i = 0; i <= 2; ++i) RequireDrawable(next[i], "the cycloidal pendulum");
+        p = FindCycloidPoint(sim, next[2], c.circleRadius);
+        alongArch = NearCusp(p.y);
+    }
+    if (alongArch) {
+        const ArchMotion along = StepAlongArch(sim, st.bobX, st.bobVX, st.bobVY, c.timeStep);
+        next[0] = along.vx;
+        next[1] = along.vy;
+        next[2] = along.x;
+        next[6] = state[6];
+        p = FindCycloidPoint(sim, next[2], c.circleRadius);
+    }
     const double x = next[2];
-    const CycloidPoint p = FindCycloidPoint(sim, x, c.circleRadius);
     next[3] = p.y;
     const double radius = CurvatureRadius(sim, p.angle);
     const CycloidForces f = CycloidForcesAt(sim, archWidth, x, p, radius);

@@ -78,9 +78,9 @@ TEST(FuzzRegression, BobReleasedAtTheRightCuspMoves) {
     EXPECT_FALSE(RunFuzzEvents(events));
 }
 
-TEST(FuzzRegression, BobThrownOffItsArchFallsWithFiniteValues) {
-    // From -1 the bob leaves the arch at the left cusp (after about 180
-    // ticks) and falls with its velocity growing.
+TEST(FuzzRegression, BobReleasedNextToTheCuspStaysFinite) {
+    // From -1 the bob once left the arch at the left cusp and fell with its
+    // velocity growing; it now turns there.
     std::vector<FuzzEvent> events = Parse({"max", "left", "button 1", "button 5"});
     for (int i = 0; i < 400; ++i) events.push_back({FuzzKind::Tick1, 0});
     EXPECT_FALSE(RunFuzzEvents(events));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/HeadlessOrvalde.h"
@@ -57,9 +58,7 @@ TEST(PeriodTheory, AgreesWithTheKnownPeriods) {
     EXPECT_NEAR(CircularReleaseAngle(80, 40, -40), 0, 1e-12);
 }
 
-// Starts from -10 down to -120. Released within a few units of the cusp at
-// 0 the program's cycloidal bob departs from its cycloid (at -1 it leaves the
-// arch altogether), so the cusp itself is left out here.
+// Starts from -10 down to -120; the starts next to the cusp have their own test.
 TEST(MeasuredPeriod, CycloidKeepsItsPeriodFromEveryTenthStart) {
     for (int start = -120; start <= -10; start += 10) {
         MeasuredProgram m(start);
@@ -73,6 +72,47 @@ TEST(MeasuredPeriod, CycloidKeepsItsPeriodFromEveryTenthStart) {
             }
         }
         EXPECT_DOUBLE_EQ(run.release.theory, kCycloidPeriod);
+    }
+}
+
+// Height of the arch x = a(phi - sin phi) - 2 pi a, y = a cos phi - a at x.
+double ArchHeight(double x) {
+    double lo = 0, hi = 2 * kPi;
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (lo + hi) / 2;
+        (20 * (mid - std::sin(mid)) - 40 * kPi < x ? lo : hi) = mid;
+    }
+    return 20 * std::cos(lo) - 20;
+}
+
+// Released at or next to the right cusp, the bob turns at the far one: over
+// about eleven periods it keeps to the arch, its speed is what its fall
+// allows (to 0.5 % of g 2a) and every full period is the cycloid's.
+TEST(MeasuredPeriod, CycloidReleasedNextToTheCuspKeepsToTheArchItsEnergyAndItsPeriod) {
+    for (int start = -9; start <= 0; ++start) {
+        MeasuredProgram m(start);
+        m.program.form.Command1_Click();
+        const double releaseY = 20 * std::cos(start / 20.0) - 20;
+        double offArch = 0, offCycloid = 0, energy = 0, highest = -40;
+        for (int i = 0; i < 2000; ++i) {
+            m.ticks(1, true, false);
+            const CycloidState& c = m.program.form.sim().cycloid;
+            offArch = std::max({offArch, c.bobX, -40 * kPi - c.bobX});
+            offCycloid = std::max(offCycloid, std::fabs(c.bobY - ArchHeight(c.bobX)));
+            energy = std::max(energy, std::fabs((c.bobVX * c.bobVX + c.bobVY * c.bobVY) / 2 - 10 * (releaseY - c.bobY)));
+            if (c.bobX < -20 * kPi) highest = std::max(highest, c.bobY);
+        }
+        EXPECT_LE(offArch, 0) << start;
+        EXPECT_LE(offCycloid, 1e-4) << start;
+        EXPECT_LE(energy, 0.005 * 400) << start;
+        EXPECT_NEAR(highest, releaseY, 0.05) << start << ": the bob turns at the height it was let go from";
+        const BobRun& run = m.run(BobKind::Cycloid);
+        EXPECT_GE(run.periods, 20) << start;
+        for (const PassRecord& pass : run.passes) {
+            if (pass.swing >= 3) {
+                EXPECT_NEAR(pass.period, kCycloidPeriod, 2e-3) << start << " swing " << pass.swing;
+            }
+        }
     }
 }
 
