@@ -1,7 +1,8 @@
 #include "language/Translator.h"
 
+#include "language/CNumber.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -60,12 +61,7 @@ const char* Translator::name() const { return trc("the language's own name", "En
 const char* Translator::decimalSeparator() const { return trc("decimal separator", "."); }
 
 std::string Translator::number(double value, int decimals) const {
-    char buffer[64];
-    // to_chars ignores the C library's locale, which Qt sets from the environment.
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, std::max(0, decimals));
-    if (error != std::errc()) return std::isnan(value) ? "NaN" : "?";
-    std::string text(buffer, end);
+    std::string text = PrintC(value, 'f', std::max(0, decimals));
     if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, decimalSeparator());
     return text;
 }

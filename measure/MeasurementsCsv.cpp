@@ -1,19 +1,15 @@
 #include "measure/MeasurementsCsv.h"
 
+#include "language/CNumber.h"
+
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 
 namespace orvalde {
 namespace {
 
-// As printf's "%.17g" in the C locale, whatever locale the program runs in.
-void AppendNumber(std::string& out, double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    out.append(buffer, result.ptr);
-}
+void AppendNumber(std::string& out, double value) { out += PrintC(value, 'g', 17); }
 
 }  // namespace
 
