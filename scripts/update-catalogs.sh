@@ -20,7 +20,12 @@ xgettext --files-from="$work/files" --from-code=UTF-8 --output="$work/code.pot" 
   --package-name=Orvalde --msgid-bugs-address=orvalde@localhost
 sed -i 's/charset=CHARSET/charset=UTF-8/' "$work/code.pot"
 python3 language/tools/html_messages.py "$work/page.pot" web/page/index.html
-msgcat --use-first --no-wrap --add-location=file --output-file="$out" "$work/code.pot" "$work/page.pot"
+msgcat --use-first --no-wrap --add-location=file --output-file="$work/all.pot" "$work/code.pot" "$work/page.pot"
+# Only a new date is no change: the template stays as it was.
+if ! [[ -f "$out" ]] || ! diff -q <(grep -v '^"POT-Creation-Date' "$out") \
+    <(grep -v '^"POT-Creation-Date' "$work/all.pot") >/dev/null; then
+  cp "$work/all.pot" "$out"
+fi
 
 if [[ "$out" == po/orvalde.pot ]]; then
   shopt -s nullglob
