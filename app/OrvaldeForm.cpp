@@ -140,8 +140,9 @@ void OrvaldeForm::RunCycloidTick() {
         if (observer_) observer_->cycloidTicked({sim_, before, ticksBefore, lastCycloidTick_});
     } catch (const ArithmeticFault& fault) {
         d_.timer1.setEnabled(false);
-        d_.messages.show(std::string("Arithmetic fault: ") + fault.what() +
-                         ". The animation of the cycloidal pendulum was stopped.");
+        d_.messages.show(Fill(language().tr("Arithmetic fault: {fault}. The animation of the cycloidal pendulum "
+                                            "was stopped."),
+                              {{"fault", fault.what()}}));
     }
 }
 
@@ -153,8 +154,9 @@ void OrvaldeForm::RunCircularTick() {
         if (observer_) observer_->circularTicked({sim_, ticksBefore, start.x, start.y, lastCircularTick_});
     } catch (const ArithmeticFault& fault) {
         d_.timer2.setEnabled(false);
-        d_.messages.show(std::string("Arithmetic fault: ") + fault.what() +
-                         ". The animation of the circular pendulum was stopped.");
+        d_.messages.show(Fill(language().tr("Arithmetic fault: {fault}. The animation of the circular pendulum "
+                                            "was stopped."),
+                              {{"fault", fault.what()}}));
     }
 }
 

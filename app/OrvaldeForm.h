@@ -9,6 +9,7 @@
 #include "cycloid/CycloidStep.h"
 #include "surface/Controls.h"
 #include "surface/DrawingSurface.h"
+#include "language/Translator.h"
 
 namespace orvalde {
 
@@ -19,6 +20,7 @@ struct FormDevices {
     TimerControl& timer1;
     TimerControl& timer2;
     MessageBox& messages;
+    const Translator* language = nullptr;  // the messages' language; English when none
 };
 
 class OrvaldeForm {
@@ -53,6 +55,8 @@ public:
 
     Simulation& sim() { return sim_; }
     const Simulation& sim() const { return sim_; }
+
+    const Translator& language() const { return d_.language ? *d_.language : Translator::english(); }
 
 private:
     WindowHost& Window();  // the first access creates the window: Form_Load runs

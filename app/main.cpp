@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/cli/CommandLine.h"
+#include "app/window/DesktopLanguage.h"
 #include "app/window/LessonControls.h"
 #include "app/window/OrvaldeWindow.h"
+#include "language/LanguageChoice.h"
 
 namespace {
 
@@ -46,6 +49,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt took the environment's locale; numbers printed with the C library
+    // (CSV, the drawn text) keep the C locale's decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    orvalde::DesktopLanguage::instance().switchTo(
+        outcome.language.isEmpty() ? orvalde::MatchLanguage(orvalde::EnvironmentPreferences(std::getenv))
+                                   : outcome.language.toStdString());
     QApplication::setApplicationName("Orvalde");
     QApplication::setApplicationVersion(ORVALDE_VERSION);
     QApplication::setDesktopFileName("org.orvalde.Orvalde");

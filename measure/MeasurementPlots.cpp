@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "measure/PeriodTheory.h"
 
@@ -26,30 +25,25 @@ void Extend(double v, double& low, double& high) {
     high = std::max(high, v);
 }
 
-std::string Format(const char* format, double a, double b = 0, double c = 0, double d = 0) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, a, b, c, d);
-    return text;
-}
-
 }  // namespace
 
-const char* BobTitle(BobKind bob) {
+const char* BobTitle(BobKind bob, const Translator& language) {
     switch (bob) {
-        case BobKind::Cycloid: return "cycloidal";
-        case BobKind::Exact: return "exact circular";
-        case BobKind::Circular: return "integrated circular";
+        case BobKind::Cycloid: return language.tr("cycloidal");
+        case BobKind::Exact: return language.tr("exact circular");
+        case BobKind::Circular: return language.tr("integrated circular");
     }
     return "?";
 }
 
-PlotModel PeriodPlot(const Measurements& m, double stringLength) {
+PlotModel PeriodPlot(const Measurements& m, const Translator& language, double stringLength) {
     PlotModel plot;
-    plot.title = "Period against release height";
+    plot.title = language.tr("Period against release height");
+    plot.decimalSeparator = language.decimalSeparator();
     const double top = stringLength / 2;  // the pivot's height above the lowest point
 
-    PlotSeries cycloidTheory{"cycloid, theory", kCycloidColour, SeriesStyle::Line, {}};
-    PlotSeries circularTheory{"circle, theory", kExactColour, SeriesStyle::Line, {}};
+    PlotSeries cycloidTheory{language.tr("cycloid, theory"), kCycloidColour, SeriesStyle::Line, {}};
+    PlotSeries circularTheory{language.tr("circle, theory"), kExactColour, SeriesStyle::Line, {}};
     const double flat = CycloidPeriod(stringLength);
     cycloidTheory.points = {{0, flat}, {top, flat}};
     constexpr int kSteps = 80;
@@ -60,15 +54,15 @@ PlotModel PeriodPlot(const Measurements& m, double stringLength) {
     }
 
     PlotSeries runs[kBobCount] = {
-        {"cycloid, runs", kCycloidColour, SeriesStyle::Dots, {}},
-        {"exact circle, runs", kExactColour, SeriesStyle::Dots, {}},
-        {"integrated circle, runs", kCircularColour, SeriesStyle::Squares, {}},
+        {language.tr("cycloid, runs"), kCycloidColour, SeriesStyle::Dots, {}},
+        {language.tr("exact circle, runs"), kExactColour, SeriesStyle::Dots, {}},
+        {language.tr("integrated circle, runs"), kCircularColour, SeriesStyle::Squares, {}},
     };
     for (const SessionRun& r : m.session) {
         if (r.periods > 0) runs[static_cast<int>(r.bob)].points.push_back({r.release.height, r.meanPeriod});
     }
-    PlotSeries sweepCycloid{"cycloid, all heights", kCycloidColour, SeriesStyle::Triangles, {}};
-    PlotSeries sweepExact{"exact circle, all heights", kExactColour, SeriesStyle::Triangles, {}};
+    PlotSeries sweepCycloid{language.tr("cycloid, all heights"), kCycloidColour, SeriesStyle::Triangles, {}};
+    PlotSeries sweepExact{language.tr("exact circle, all heights"), kExactColour, SeriesStyle::Triangles, {}};
     for (const SweepPoint& p : m.sweep) {
         const int c = static_cast<int>(BobKind::Cycloid), e = static_cast<int>(BobKind::Exact);
         if (p.periods[c] > 0) sweepCycloid.points.push_back({p.release[c].height, p.meanPeriod[c]});
@@ -80,14 +74,15 @@ PlotModel PeriodPlot(const Measurements& m, double stringLength) {
     for (const PlotSeries& s : plot.series) {
         for (const PlotPoint& p : s.points) Extend(p.y, low, high);
     }
-    plot.x = NiceAxis("release height above the lowest point (m)", 0, top);
-    plot.y = NiceAxis("period (s)", low, high, 6);
+    plot.x = NiceAxis(language.tr("release height above the lowest point (m)"), 0, top);
+    plot.y = NiceAxis(language.tr("period (s)"), low, high, 6);
     return plot;
 }
 
-PlotModel DisplacementPlot(const Measurements& m) {
+PlotModel DisplacementPlot(const Measurements& m, const Translator& language) {
     PlotModel plot;
-    plot.title = "Displacement from the lowest point";
+    plot.title = language.tr("Displacement from the lowest point");
+    plot.decimalSeparator = language.decimalSeparator();
     double end = 0;
     for (BobKind bob : {BobKind::Cycloid, BobKind::Exact}) {
         if (m.hasRun(bob) && !m.run(bob).trace.empty()) end = std::max(end, m.run(bob).trace.back().time);
@@ -95,7 +90,7 @@ PlotModel DisplacementPlot(const Measurements& m) {
     const double begin = std::max(0.0, end - kDisplacementWindow);
     double reach = 1;
     for (BobKind bob : {BobKind::Cycloid, BobKind::Exact}) {
-        PlotSeries s{BobTitle(bob), ColourOf(bob), SeriesStyle::Line, {}};
+        PlotSeries s{BobTitle(bob, language), ColourOf(bob), SeriesStyle::Line, {}};
         if (m.hasRun(bob)) {
             const auto& trace = m.run(bob).trace;
             const auto first = std::lower_bound(trace.begin(), trace.end(), begin,
@@ -110,30 +105,46 @@ PlotModel DisplacementPlot(const Measurements& m) {
         }
         plot.series.push_back(std::move(s));
     }
-    plot.x = NiceAxis("simulated time (s)", begin, std::max(begin + 20, end));
-    plot.y = NiceAxis("horizontal displacement (m)", -reach, reach, 7);
+    plot.x = NiceAxis(language.tr("simulated time (s)"), begin, std::max(begin + 20, end));
+    plot.y = NiceAxis(language.tr("horizontal displacement (m)"), -reach, reach, 7);
     return plot;
 }
 
-std::vector<std::string> ReadoutLines(const Measurements& m) {
+std::vector<std::string> ReadoutLines(const Measurements& m, const Translator& language) {
     std::vector<std::string> lines;
     for (BobKind bob : {BobKind::Cycloid, BobKind::Exact, BobKind::Circular}) {
         if (!m.hasRun(bob)) continue;
         const BobRun& r = m.run(bob);
-        std::string line = std::string(BobTitle(bob)) + ": t = " + Format("%.1f s", r.time) + ", " +
-                           std::to_string(r.passes.size()) + " swings";
+        const auto swings = static_cast<unsigned long>(r.passes.size());
+        const std::string time = language.number(r.time, 1), theory = language.number(r.release.theory, 4);
         if (r.periods > 0) {
-            line += Format(", period %.4f s (last), %.4f s (mean), theory %.4f s", r.lastPeriod, r.meanPeriod(),
-                           r.release.theory);
+            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {swings} swing, period {last} s (last), {mean} s "
+                                              "(mean), theory {theory} s",
+                                              "{bob}: t = {time} s, {swings} swings, period {last} s (last), {mean} s "
+                                              "(mean), theory {theory} s",
+                                              swings),
+                                 {{"bob", BobTitle(bob, language)},
+                                  {"time", time},
+                                  {"swings", std::to_string(swings)},
+                                  {"last", language.number(r.lastPeriod, 4)},
+                                  {"mean", language.number(r.meanPeriod(), 4)},
+                                  {"theory", theory}}));
         } else {
-            line += Format(", theory %.4f s", r.release.theory);
+            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {swings} swing, theory {theory} s",
+                                              "{bob}: t = {time} s, {swings} swings, theory {theory} s", swings),
+                                 {{"bob", BobTitle(bob, language)},
+                                  {"time", time},
+                                  {"swings", std::to_string(swings)},
+                                  {"theory", theory}}));
         }
-        lines.push_back(line);
     }
     if (!m.lags.empty()) {
         const LagRecord& lag = m.lags.back();
-        lines.push_back("exact circular behind cycloidal after swing " + std::to_string(lag.swing) + ": " +
-                        Format("%.3f s (%.3f of a period)", lag.seconds, lag.fraction));
+        lines.push_back(Fill(language.tr("exact circular behind cycloidal after swing {swing}: {seconds} s "
+                                         "({fraction} of a period)"),
+                             {{"swing", std::to_string(lag.swing)},
+                              {"seconds", language.number(lag.seconds, 3)},
+                              {"fraction", language.number(lag.fraction, 3)}}));
     }
     return lines;
 }

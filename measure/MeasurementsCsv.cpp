@@ -1,40 +1,45 @@
 #include "measure/MeasurementsCsv.h"
 
+#include "language/CNumber.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace orvalde {
+namespace {
+
+void AppendNumber(std::string& out, double value) { out += PrintC(value, 'g', 17); }
+
+}  // namespace
 
 std::string MeasurementsCsv(const Measurements& m) {
     std::string out = "pendulum,run,swing,time,period,theory\n";
-    char row[200];
     for (const PassLogEntry& e : m.passLog) {
-        if (e.pass.swing >= 3) {
-            std::snprintf(row, sizeof row, "%s,%d,%d,%.17g,%.17g,%.17g\n", BobName(e.bob), e.run, e.pass.swing,
-                          e.pass.time, e.pass.period, e.theory);
-        } else {
-            std::snprintf(row, sizeof row, "%s,%d,%d,%.17g,,%.17g\n", BobName(e.bob), e.run, e.pass.swing,
-                          e.pass.time, e.theory);
-        }
-        out += row;
+        out += BobName(e.bob);
+        out += ',' + std::to_string(e.run) + ',' + std::to_string(e.pass.swing) + ',';
+        AppendNumber(out, e.pass.time);
+        out += ',';
+        if (e.pass.swing >= 3) AppendNumber(out, e.pass.period);
+        out += ',';
+        AppendNumber(out, e.theory);
+        out += '\n';
     }
     return out;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text, std::string& error) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "Could not save to " + path + ": " + std::strerror(errno) + ".";
+bool WriteTextFile(const std::string& path, const std::string& text, std::string& error,
+                   const Translator& language) {
+    auto fail = [&](int code) {
+        error = Fill(language.tr("Could not save to {path}: {reason}."), {{"path", path}, {"reason", std::strerror(code)}});
         return false;
-    }
+    };
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return fail(errno);
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const int writeErrno = errno;
     const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        error = "Could not save to " + path + ": " + std::strerror(written ? errno : writeErrno) + ".";
-        return false;
-    }
+    if (!written || !closed) return fail(written ? errno : writeErrno);
     return true;
 }
 

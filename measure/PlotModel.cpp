@@ -41,7 +41,7 @@ PlotAxis NiceAxis(std::string label, double low, double high, int maxTicks) {
     return axis;
 }
 
-std::string TickText(double value, double step) {
+std::string TickText(double value, double step, std::string_view decimalSeparator) {
     int decimals = 0;
     while (decimals < 6 && std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) >
                                1e-6 * std::pow(10.0, decimals)) {
@@ -50,7 +50,9 @@ std::string TickText(double value, double step) {
     if (std::fabs(value) < std::fabs(step) * 1e-9) value = 0;
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    std::string out = text;
+    if (const auto dot = out.find('.'); dot != std::string::npos) out.replace(dot, 1, decimalSeparator);
+    return out;
 }
 
 }  // namespace orvalde

@@ -4,6 +4,7 @@
 // SVG in the page) only map it to pixels.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "surface/DrawingSurface.h"
@@ -37,6 +38,7 @@ struct PlotModel {
     std::string title;
     PlotAxis x, y;
     std::vector<PlotSeries> series;
+    std::string decimalSeparator = ".";  // the language's, for the tick texts
     friend bool operator==(const PlotModel&, const PlotModel&) = default;
 };
 
@@ -48,7 +50,8 @@ std::vector<double> NiceTicks(double low, double high, int maxTicks);
 // An axis whose range is its outermost ticks.
 PlotAxis NiceAxis(std::string label, double low, double high, int maxTicks = 8);
 
-// Tick text without trailing zeros: "0", "2.5", "-10".
-std::string TickText(double value, double step);
+// Tick text without trailing zeros: "0", "2.5", "-10"; "2,5" with the
+// separator ",".
+std::string TickText(double value, double step, std::string_view decimalSeparator = ".");
 
 }  // namespace orvalde

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ pkg-config ccache python3 gettext
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig libstb-dev
   libgtest-dev libbenchmark-dev libboost-math-dev
   xvfb xauth openbox x11-utils

@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
+
+echo "== catalogs"
+scripts/check-catalogs.sh
 jobs=$(nproc)
 
 for preset in dev asan; do

@@ -69,7 +69,7 @@ EMSCRIPTEN_KEEPALIVE double orvalde_measure_revision() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_panel_json() {
-    return Controls() ? Hand(orvalde::PanelJson(Controls()->measurements())) : "";
+    return Controls() ? Hand(orvalde::PanelJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_measurements_csv() {

@@ -4,15 +4,18 @@
 #include <emscripten/emscripten.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/window/ButtonLayout.h"
+#include "language/Translator.h"
 #include "web/PageProgram.h"
 #include "web/shell/WebOrvalde.h"
 
 namespace {
 
 struct Page {
+    orvalde::Translator language;  // before the program, which shows messages in it
     std::unique_ptr<orvalde::WebOrvalde> program;
     std::vector<int> dirty;  // x, y, width, height per rectangle
 };
@@ -27,12 +30,14 @@ orvalde::WebOrvalde* Program() { return ThePage().program.get(); }
 }  // namespace
 
 orvalde::WebOrvalde* orvalde::PageProgram() { return Program(); }
+const orvalde::Translator& orvalde::PageLanguage() { return ThePage().language; }
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void orvalde_start(int innerWidth, int innerHeight, double devicePixelRatio) {
     if (Program()) return;
-    ThePage().program = std::make_unique<orvalde::WebOrvalde>(innerWidth, innerHeight, devicePixelRatio);
+    ThePage().program = std::make_unique<orvalde::WebOrvalde>(innerWidth, innerHeight, devicePixelRatio,
+                                                              &ThePage().language);
     Program()->start();
 }
 
@@ -127,6 +132,19 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_button_caption(int index) {
     if (index < 0 || index >= orvalde_button_count()) return "";
     return orvalde::kButtons[static_cast<std::size_t>(index)].caption;
 }
+
+// The languages the program speaks: 0 is English, then the catalogs'. The
+// page chooses; the program follows, for its messages and the panel.
+EMSCRIPTEN_KEEPALIVE int orvalde_language_count() { return static_cast<int>(orvalde::AvailableLanguages().size()); }
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_language_code(int index) {
+    static std::string code;
+    const std::vector<std::string> codes = orvalde::AvailableLanguages();
+    code = index >= 0 && index < static_cast<int>(codes.size()) ? codes[static_cast<std::size_t>(index)] : "";
+    return code.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_set_language(int index) { ThePage().language.select(orvalde_language_code(index)); }
 
 // Tick counters: 0 the cycloidal pendulum's, 1 the circular one's.
 EMSCRIPTEN_KEEPALIVE double orvalde_counter(int which) {

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "language/Translator.h"
+
 namespace orvalde {
 namespace {
 
@@ -58,8 +60,15 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
         "with their velocity, force, tension and weight arrows, for teaching mechanics.");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption showVersion(QStringList{"v", "version"}, "Show the version and exit.");
+    QStringList codes;
+    for (const std::string& code : AvailableLanguages()) codes << QString::fromStdString(code);
+    const QCommandLineOption language(QStringList{"lang"},
+                                      "The language of the window: " + codes.join(", ") +
+                                          " (default: the one LANGUAGE, LC_ALL, LC_MESSAGES or LANG asks for).",
+                                      "code");
     parser.addOption(help);
     parser.addOption(showVersion);
+    parser.addOption(language);
 
     CommandLineOutcome outcome;
     const QString program = "orvalde";
@@ -80,6 +89,11 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
     } else if (!parser.positionalArguments().isEmpty()) {
         outcome = {false, 2, {}, program + ": unexpected argument '" + parser.positionalArguments().first() +
                                      "' (see orvalde --help)\n"};
+    } else if (parser.isSet(language) && !codes.contains(parser.value(language))) {
+        outcome = {false, 2, {}, program + ": --lang must be one of " + codes.join(", ") + ", not '" +
+                                     parser.value(language) + "'\n"};
+    } else if (parser.isSet(language)) {
+        outcome.language = parser.value(language);
     }
     return outcome;
 }

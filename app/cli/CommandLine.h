@@ -1,7 +1,8 @@
 #pragma once
 // The program's command line, read before any window or display is needed:
-// --help and --version, Qt's own options passed through untouched, anything
-// else refused.
+// --help, --version and --lang, Qt's own options passed through untouched,
+// anything else refused. The command line speaks English whatever the
+// language.
 
 #include <QStringList>
 #include <QString>
@@ -13,6 +14,7 @@ struct CommandLineOutcome {
     int exitCode = 0;   // 0 for --help and --version, 2 for a bad argument
     QString out;        // for stdout
     QString err;        // one line for stderr
+    QString language{};  // --lang's code; empty: the environment's
 };
 
 // arguments as main received them, the program's name first.

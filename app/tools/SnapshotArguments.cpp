@@ -56,7 +56,7 @@ std::optional<SnapshotArguments> ParseSnapshotArguments(const std::vector<std::s
             continue;
         }
         const bool ticks = a == "--cycloid" || a == "--circular" || a == "--both";
-        if (!ticks && a != "--size" && a != "--start") {
+        if (!ticks && a != "--size" && a != "--start" && a != "--lang") {
             error = "unknown argument '" + a + "'";
             return std::nullopt;
         }
@@ -66,7 +66,9 @@ std::optional<SnapshotArguments> ParseSnapshotArguments(const std::vector<std::s
         }
         const std::string& text = args[++i];
         long long value = 0;
-        if (a == "--size") {
+        if (a == "--lang") {
+            out.language = text;  // checked against the catalogs by the tool
+        } else if (a == "--size") {
             if (!ParseSize(text, out.width, out.height)) {
                 error = "--size must be WxH, each from 100 to 10000, got '" + text + "'";
                 return std::nullopt;

@@ -20,6 +20,7 @@ struct SnapshotArguments {
     std::vector<SnapshotAction> actions;
     bool panel = false;        // write the measurements panel instead
     bool drawingOnly = false;  // write the drawing alone, at device pixels
+    std::string language = "en";  // of the window's texts; the captions never change
     bool help = false;
 };
 

@@ -3,7 +3,7 @@
 // from here. With --drawing-only it writes just the drawing surface's pixels,
 // without buttons and scroll bar, for comparing with the browser's canvas.
 //
-//   orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--start X0]
+//   orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--lang CODE] [--start X0]
 //                    [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]
 //
 // --sweep measures all release heights; --panel writes the measurements
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/tools/SnapshotArguments.h"
+#include "app/window/DesktopLanguage.h"
 #include "app/window/LessonControls.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
@@ -25,10 +26,11 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]\n"
+    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--lang CODE] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]\n"
     "  Runs the actions in the order given after start-up and writes the window as PNG\n"
     "  (--drawing-only: just the drawing, at device pixels, without the controls;\n"
-    "  --panel: the measurements panel instead; --sweep: measure all release heights).\n"
+    "  --panel: the measurements panel instead; --sweep: measure all release heights;\n"
+    "  --lang: the language of the window's texts, en by default).\n"
     "  WxH: window size, each side from 100 to 10000 (default 1280x720)\n"
     "  X0: scroll-bar position; N: number of ticks, from 0 to 1000000\n";
 
@@ -49,6 +51,10 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName("Orvalde");
+    if (!orvalde::DesktopLanguage::instance().switchTo(args->language)) {
+        std::fprintf(stderr, "orvalde-snapshot: --lang: no catalog for '%s'\n", args->language.c_str());
+        return 2;
+    }
 
     orvalde::OrvaldeWindow window(QSize(args->width, args->height));
     orvalde::LessonControls lesson(window);

@@ -1,9 +1,11 @@
 #include "app/window/MeasurementsWindow.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/window/DesktopLanguage.h"
 #include "measure/MeasurementPlots.h"
 #include "measure/ReleaseHeightSweep.h"
 
@@ -23,7 +25,6 @@ double MeasurementsWindow::steadySeconds() {
 
 MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* parent)
     : QWidget(parent, Qt::Window), measurements_(measurements) {
-    setWindowTitle(QString::fromUtf8("ORVALDE \u2014 Measurements"));
     QFont large = font();
     large.setPixelSize(20);
     setFont(large);
@@ -35,10 +36,8 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     readout_->setFixedHeight(4 * 28);
     periodView_ = new PlotView(this);
     displacementView_ = new PlotView(this);
-    sweepButton_ = new QPushButton("Measure all release heights", this);
-    sweepButton_->setToolTip("Runs both pendulums without drawing from 25 release heights across the scroll bar's "
-                             "range and adds their periods to the plot.");
-    cancelButton_ = new QPushButton("Cancel", this);
+    sweepButton_ = new QPushButton(this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, kSweepStarts);
@@ -64,7 +63,24 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
         if (isVisible()) refreshIfDue(steadySeconds());
     });
     refreshTimer_.start();
+    retranslate();
+}
+
+void MeasurementsWindow::retranslate() {
+    const Translator& language = DesktopLanguage::current();
+    setWindowTitle(QString::fromUtf8(language.tr("ORVALDE \u2014 Measurements")));
+    sweepButton_->setText(QString::fromUtf8(language.tr("Measure all release heights")));
+    sweepButton_->setToolTip(QString::fromUtf8(
+        language.tr("Runs both pendulums without drawing from 25 release heights across the scroll bar's range, two "
+                    "full periods each, and puts the measured periods on the first plot.")));
+    cancelButton_->setText(QString::fromUtf8(language.tr("Cancel")));
+    cancelButton_->setToolTip(QString::fromUtf8(language.tr("Stops measuring; the heights already measured stay.")));
     refreshNow();
+}
+
+void MeasurementsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 MeasurementsWindow::~MeasurementsWindow() {
@@ -82,12 +98,15 @@ bool MeasurementsWindow::refreshIfDue(double seconds) {
 
 void MeasurementsWindow::refreshNow() {
     shownRevision_ = measurements_.revision;
+    const Translator& language = DesktopLanguage::current();
     QString text;
-    for (const std::string& line : ReadoutLines(measurements_)) text += QString::fromStdString(line) + "\n";
-    if (text.isEmpty()) text = "Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).";
+    for (const std::string& line : ReadoutLines(measurements_, language)) text += QString::fromStdString(line) + "\n";
+    if (text.isEmpty()) {
+        text = QString::fromUtf8(language.tr("Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO)."));
+    }
     readout_->setText(text.trimmed());
-    periodView_->setPlot(PeriodPlot(measurements_));
-    displacementView_->setPlot(DisplacementPlot(measurements_));
+    periodView_->setPlot(PeriodPlot(measurements_, language));
+    displacementView_->setPlot(DisplacementPlot(measurements_, language));
 }
 
 void MeasurementsWindow::startSweep() {

@@ -49,8 +49,12 @@ public:
     QPushButton& sweepButton() { return *sweepButton_; }
     QPushButton& cancelButton() { return *cancelButton_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void sweepFinished();
+    void retranslate();  // every text, in the application's language
 
     Measurements& measurements_;
     PlotView* periodView_;

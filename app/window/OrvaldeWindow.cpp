@@ -8,6 +8,7 @@
 
 #include "app/window/ButtonFont.h"
 #include "app/window/ButtonLayout.h"
+#include "app/window/DesktopLanguage.h"
 #include "app/window/FrameExtents.h"
 #include "surface/qt/HandlerGate.h"
 
@@ -28,20 +29,19 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
         button->setGeometry(TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
                             TwipsToPixels(design.width, dpi), TwipsToPixels(design.height, dpi));
         button->setAccessibleName(button->text());
-        button->setAccessibleDescription(QString::fromUtf8(design.description));
         buttons_[static_cast<std::size_t>(design.number)] = button;
     }
     std::array<CommandButton*, 9> all{};
     std::copy(buttons_.begin() + 1, buttons_.end(), all.begin());
     FitButtonFont(all, font());
-    bar_->setAccessibleName("Start position");
-    bar_->setAccessibleDescription("Where the bob starts; the apparatus is drawn for that position");
+    retranslate();
     bar_->setGeometry(TwipsToPixels(240, dpi), TwipsToPixels(2280, dpi), TwipsToPixels(2055, dpi),
                       TwipsToPixels(495, dpi));
     bar_->setRange(0, 32767);
     bar_->setValue(0);
 
-    form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_});
+    form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_,
+                                                                &DesktopLanguage::current()});
     OrvaldeForm& f = *form_;
     const std::array<std::function<void()>, 10> handlers{
         nullptr,
@@ -68,6 +68,22 @@ OrvaldeWindow::~OrvaldeWindow() {
     xthesi_.onChange = nullptr;
     timer1_.onTick = nullptr;
     timer2_.onTick = nullptr;
+}
+
+void OrvaldeWindow::retranslate() {
+    const Translator& language = DesktopLanguage::current();
+    for (const ButtonDesign& design : kButtons) {
+        buttons_[static_cast<std::size_t>(design.number)]->setAccessibleDescription(
+            QString::fromUtf8(language.tr(design.description)));
+    }
+    bar_->setAccessibleName(QString::fromUtf8(language.tr("Start position")));
+    bar_->setAccessibleDescription(
+        QString::fromUtf8(language.tr("Where the bob starts; the apparatus is drawn for that position")));
+}
+
+void OrvaldeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 CommandButton* OrvaldeWindow::button(int number) const {

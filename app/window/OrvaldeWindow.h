@@ -68,8 +68,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();  // the accessible texts; the captions never change
     void repaintChanged();
     QSize screenSize() const;
     QMargins frame();

@@ -57,7 +57,7 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     const double yStep = plot.y.ticks.size() > 1 ? plot.y.ticks[1] - plot.y.ticks[0] : 1;
     const double xStep = plot.x.ticks.size() > 1 ? plot.x.ticks[1] - plot.x.ticks[0] : 1;
     for (double t : plot.y.ticks) {
-        tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep))));
+        tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep, plot.decimalSeparator))));
     }
     const QRectF frame(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8,
                        0, 0);
@@ -81,7 +81,7 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
         p.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
         p.setPen(Qt::black);
         p.drawText(QRectF(x - 50, box.bottom() + 4, 100, kTickPixels * 1.4), Qt::AlignHCenter | Qt::AlignTop,
-                   QString::fromStdString(TickText(t, xStep)));
+                   QString::fromStdString(TickText(t, xStep, plot.decimalSeparator)));
     }
     for (double t : plot.y.ticks) {
         const double y = mapY(t);
@@ -89,7 +89,7 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
         p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
         p.setPen(Qt::black);
         p.drawText(QRectF(box.left() - tickWidth - 8, y - kTickPixels, tickWidth + 2, 2 * kTickPixels),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(TickText(t, yStep)));
+                   Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(TickText(t, yStep, plot.decimalSeparator)));
     }
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(Qt::NoBrush);

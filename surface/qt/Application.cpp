@@ -1,6 +1,7 @@
 #include "surface/qt/Application.h"
 
 #include <QApplication>
+#include <clocale>
 
 namespace orvalde {
 
@@ -11,6 +12,7 @@ void EnsureQtApplication() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication* app = new QApplication(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // as the program does: C-library numbers keep the decimal point
     QApplication::setApplicationName("Orvalde");
     (void)app;
 }

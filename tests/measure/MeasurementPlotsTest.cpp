@@ -11,6 +11,7 @@
 #include "measure/MeasurementPlots.h"
 #include "measure/MeasurementsCsv.h"
 #include "measure/ProgramMeter.h"
+#include "web/shell/PanelJson.h"
 
 namespace orvalde {
 namespace {
@@ -120,6 +121,33 @@ TEST(MeasurementsCsv, HasEveryPassAndWritingFailsCleanly) {
     EXPECT_NE(error.find("Could not save to"), std::string::npos);
     EXPECT_NE(error.find("missing"), std::string::npos);
     std::filesystem::remove_all(dir);
+}
+
+TEST(MeasurementPlots, GreekPanelHasDecimalCommasAndTheCsvStaysAsItWas) {
+    const Measurements m = Session();
+    const Translator greek("el");
+    const auto lines = ReadoutLines(m, greek);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rfind("κυκλοειδές: t = 40,0 s, ", 0), 0u) << lines[0];
+    EXPECT_NE(lines[0].find("θεωρία 17,7715 s"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[3].find("το ακριβές κυκλικό καθυστερεί"), std::string::npos) << lines[3];
+    for (const std::string& line : lines) EXPECT_EQ(line.find('.'), std::string::npos) << line;
+
+    const PlotModel period = PeriodPlot(m, greek);
+    EXPECT_EQ(period.y.label, "περίοδος (s)");
+    EXPECT_EQ(period.series[0].name, "κυκλοειδές, θεωρία");
+    // Tick texts in both editions: the page gets them in the JSON.
+    const std::string json = PanelJson(m, greek);
+    EXPECT_NE(json.find("\"17,5\""), std::string::npos) << "a Greek tick text";
+    EXPECT_EQ(json.find("\"17.5\""), std::string::npos);
+    EXPECT_NE(PanelJson(m).find("\"17.5\""), std::string::npos);
+
+    const std::string csv = MeasurementsCsv(m);
+    EXPECT_NE(csv.find(",17.771531752633464\n"), std::string::npos);
+    EXPECT_EQ(csv.find("17,77"), std::string::npos);
+    std::string error;
+    EXPECT_FALSE(WriteTextFile("/nonexistent-dir/m.csv", csv, error, greek));
+    EXPECT_EQ(error.rfind("Δεν ήταν δυνατή η αποθήκευση στο /nonexistent-dir/m.csv: ", 0), 0u) << error;
 }
 
 }  // namespace

@@ -13,10 +13,7 @@ class OrvaldeMeasurements {
     this.panel = document.createElement('section');
     this.panel.id = 'measurements';
     this.panel.hidden = true;
-    this.panel.setAttribute('aria-label', 'Measurements');
-
-    const title = document.createElement('h1');
-    title.textContent = 'ORVALDE \u2014 Measurements';
+    this.title = document.createElement('h1');
     this.readout = document.createElement('pre');
     this.readout.id = 'readout';
     this.periodPlot = this.svg('period-plot');
@@ -24,21 +21,34 @@ class OrvaldeMeasurements {
 
     const row = document.createElement('div');
     row.className = 'sweep';
-    this.sweepButton = this.button('sweep', 'Measure all release heights',
-      'Runs both pendulums without drawing from 25 release heights across the scroll bar\'s range, two full ' +
-      'periods each, and puts the measured periods on the first plot.');
+    this.sweepButton = this.button('sweep');
     this.progress = document.createElement('progress');
     this.progress.id = 'sweep-progress';
     this.progress.max = 25;
     this.progress.value = 0;
-    this.cancelButton = this.button('sweep-cancel', 'Cancel', 'Stops measuring; the heights already measured stay.');
+    this.cancelButton = this.button('sweep-cancel');
     this.cancelButton.disabled = true;
     row.append(this.sweepButton, this.progress, this.cancelButton);
     this.sweepButton.addEventListener('click', () => this.startSweep());
     this.cancelButton.addEventListener('click', () => this.cancelSweep());
 
-    this.panel.append(title, this.readout, this.periodPlot, this.displacementPlot, row);
+    this.panel.append(this.title, this.readout, this.periodPlot, this.displacementPlot, row);
     parent.appendChild(this.panel);
+    this.translate();
+    OrvaldeLanguage.onChange(() => this.translate());
+  }
+
+  // Every text in the page's language; the program's part follows it too.
+  translate() {
+    const L = OrvaldeLanguage;
+    this.panel.setAttribute('aria-label', L.tr('Measurements'));
+    this.title.textContent = L.tr('ORVALDE \u2014 Measurements');
+    this.sweepButton.textContent = L.tr('Measure all release heights');
+    this.sweepButton.title = L.tr('Runs both pendulums without drawing from 25 release heights across the scroll ' +
+      'bar\'s range, two full periods each, and puts the measured periods on the first plot.');
+    this.cancelButton.textContent = L.tr('Cancel');
+    this.cancelButton.title = L.tr('Stops measuring; the heights already measured stay.');
+    if (this.visible()) this.draw(performance.now());
   }
 
   svg(id) {
@@ -49,12 +59,10 @@ class OrvaldeMeasurements {
     return svg;
   }
 
-  button(id, text, title) {
+  button(id) {
     const b = document.createElement('button');
     b.type = 'button';
     b.id = id;
-    b.textContent = text;
-    b.title = title;
     return b;
   }
 
@@ -82,7 +90,7 @@ class OrvaldeMeasurements {
     this.shownRevision = m._orvalde_measure_revision();
     const panel = JSON.parse(m.UTF8ToString(m._orvalde_panel_json()));
     this.readout.textContent = panel.lines.length ? panel.lines.join('\n')
-      : 'Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).';
+      : OrvaldeLanguage.tr('Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).');
     renderPlot(this.periodPlot, panel.plots[0]);
     renderPlot(this.displacementPlot, panel.plots[1]);
   }

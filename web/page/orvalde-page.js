@@ -11,19 +11,20 @@
   }
 
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
-    fail('Orvalde needs a browser that runs WebAssembly. Please open this page in a current ' +
-         'browser, or allow WebAssembly for it.');
+    fail(OrvaldeLanguage.tr('Orvalde needs a browser that runs WebAssembly. Please open this page in a current ' +
+      'browser, or allow WebAssembly for it.'));
     return;
   }
   if (typeof createOrvalde !== 'function') {
-    fail('The program file orvalde.js could not be loaded. Keep it in the same folder as this page.');
+    fail(OrvaldeLanguage.tr('The program file orvalde.js could not be loaded. Keep it in the same folder as this ' +
+      'page.'));
     return;
   }
 
   createOrvalde({
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
-  }).then(run, (error) => fail('Orvalde could not start: ' + error));
+  }).then(run, (error) => fail(OrvaldeLanguage.tr('Orvalde could not start: {error}', { error })));
 
   function run(m) {
     const devicePixelRatio = window.devicePixelRatio || 1;
@@ -80,6 +81,15 @@
       refresh();
     });
 
+    // The program speaks the page's language: its messages and the panel.
+    function followLanguage(code) {
+      for (let i = 0; i < m._orvalde_language_count(); i++) {
+        if (m.UTF8ToString(m._orvalde_language_code(i)) === code) m._orvalde_set_language(i);
+      }
+    }
+    followLanguage(OrvaldeLanguage.code());
+    OrvaldeLanguage.onChange(followLanguage);
+
     m._orvalde_start(window.innerWidth, window.innerHeight, devicePixelRatio);
     refresh();
     const lesson = new OrvaldeLesson(m, { act, canvas: picture.canvas, controls, message: dialog });
@@ -99,6 +109,9 @@
     // Read-only view for tests and curious users.
     window.orvalde = Object.freeze({
       counters: () => Object.freeze({ cycloid: m._orvalde_counter(0), circular: m._orvalde_counter(1) }),
+      language: () => OrvaldeLanguage.code(),
+      // Switches the whole page at once; false for a language it does not speak.
+      setLanguage: (code) => OrvaldeLanguage.switchTo(code),
       ...lesson.view(),
     });
   }

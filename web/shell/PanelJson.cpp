@@ -34,7 +34,7 @@ std::string Colour(const Rgb& c) {
     return buffer;
 }
 
-void AppendAxis(std::string& out, const PlotAxis& axis) {
+void AppendAxis(std::string& out, const PlotAxis& axis, const std::string& decimalSeparator) {
     out += "{\"label\":" + JsonString(axis.label) + ",\"min\":";
     AppendNumber(out, axis.min);
     out += ",\"max\":";
@@ -48,7 +48,7 @@ void AppendAxis(std::string& out, const PlotAxis& axis) {
             texts += ',';
         }
         AppendNumber(out, axis.ticks[i]);
-        texts += JsonString(TickText(axis.ticks[i], step));
+        texts += JsonString(TickText(axis.ticks[i], step, decimalSeparator));
     }
     out += "],\"tickTexts\":[" + texts + "]}";
 }
@@ -75,9 +75,9 @@ std::string JsonString(const std::string& text) {
 
 std::string PlotJson(const PlotModel& plot) {
     std::string out = "{\"title\":" + JsonString(plot.title) + ",\"x\":";
-    AppendAxis(out, plot.x);
+    AppendAxis(out, plot.x, plot.decimalSeparator);
     out += ",\"y\":";
-    AppendAxis(out, plot.y);
+    AppendAxis(out, plot.y, plot.decimalSeparator);
     out += ",\"series\":[";
     for (std::size_t s = 0; s < plot.series.size(); ++s) {
         const PlotSeries& series = plot.series[s];
@@ -97,14 +97,14 @@ std::string PlotJson(const PlotModel& plot) {
     return out + "]}";
 }
 
-std::string PanelJson(const Measurements& m) {
+std::string PanelJson(const Measurements& m, const Translator& language) {
     std::string out = "{\"revision\":" + std::to_string(m.revision) + ",\"lines\":[";
-    const std::vector<std::string> lines = ReadoutLines(m);
+    const std::vector<std::string> lines = ReadoutLines(m, language);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) out += ',';
         out += JsonString(lines[i]);
     }
-    out += "],\"plots\":[" + PlotJson(PeriodPlot(m)) + ',' + PlotJson(DisplacementPlot(m)) + "]}";
+    out += "],\"plots\":[" + PlotJson(PeriodPlot(m, language)) + ',' + PlotJson(DisplacementPlot(m, language)) + "]}";
     return out;
 }
 

@@ -4,13 +4,15 @@
 
 #include <string>
 
+#include "language/Translator.h"
 #include "measure/Measurements.h"
 #include "measure/PlotModel.h"
 
 namespace orvalde {
 
-// {"revision":…,"lines":[…],"plots":[period plot, displacement plot]}.
-std::string PanelJson(const Measurements& m);
+// {"revision":…,"lines":[…],"plots":[period plot, displacement plot]}, in
+// the translator's language.
+std::string PanelJson(const Measurements& m, const Translator& language = Translator::english());
 
 // One plot: title, axes {label,min,max,ticks,tickTexts} and series
 // {name,colour "#rrggbb",style "line|dots|squares|triangles",points [[x,y],…]}.

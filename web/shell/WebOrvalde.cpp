@@ -10,12 +10,12 @@ int Pixels(double size) { return std::max(1, static_cast<int>(std::lround(size))
 
 }  // namespace
 
-WebOrvalde::WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio)
+WebOrvalde::WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio, const Translator* language)
     : surface_(std::max(1, innerWidth), std::max(1, innerHeight), devicePixelRatio),
       xthesi_(surface_),
       window_(std::max(1, innerWidth), std::max(1, innerHeight),
               [this](double w, double h) { surface_.ensureSize(Pixels(w), Pixels(h)); }),
-      form_(FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_}) {
+      form_(FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_, language}) {
     // Inside a handler already, so no gate of its own: the change event is
     // part of whatever moved the value.
     xthesi_.onChange = [this] { form_.xthesi_Change(); };

@@ -19,7 +19,9 @@ namespace orvalde {
 class WebOrvalde {
 public:
     // The window's inner size in CSS pixels is the screen start-up sees.
-    WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio);
+    // Messages are in `language`, which must outlive the program (English
+    // when null).
+    WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio, const Translator* language = nullptr);
     WebOrvalde(const WebOrvalde&) = delete;
     WebOrvalde& operator=(const WebOrvalde&) = delete;
 

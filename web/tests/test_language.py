@@ -1,0 +1,156 @@
+#!/usr/bin/python3
+"""The page in Greek, in headless Chromium: chosen from ?lang= or the
+browser's languages, switched at run time without a reload, and a sweep of
+every visible text, title and aria label that fails on English left outside
+the captions. Every test also requires a quiet console."""
+
+import os
+import re
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+
+from test_page import CAPTIONS, WEB, PageTest, wait_for  # noqa: E402
+
+# The lesson controls' texts are not translated yet: the sweep leaves out
+# these places (CSS selector, and the attribute or None for all text). Empty
+# it once they are.
+LESSON_TEXTS_AWAITING_TRANSLATION = {
+    "help": ("#help", None),
+    "context menu": ("#context-menu", None),
+    "button tooltips": ("#controls > button", "title"),
+}
+# Names, not English: the program's and the web's.
+PROPER_NAMES = {"ORVALDE", "Orvalde", "WebAssembly", "JavaScript"}
+
+# Every text the page shows, with where it is: text nodes outside hidden
+# parts, and the attributes a user or a screen reader meets.
+COLLECT_TEXTS = """
+const skipped = arguments[0];
+const out = [];
+const hidden = (e) => e.closest('[hidden], noscript, script, style, dialog:not([open])');
+const skip = (e, attribute) => skipped.some(([selector, a]) => (a === null || a === attribute) && e.closest(selector));
+const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+for (let n = walker.nextNode(); n; n = walker.nextNode()) {
+  const e = n.parentElement;
+  if (n.textContent.trim() && !hidden(e) && !skip(e, null)) out.push([e.id || e.tagName, n.textContent]);
+}
+for (const e of document.body.querySelectorAll('[title], [aria-label], [alt]')) {
+  if (hidden(e)) continue;
+  for (const a of ['title', 'aria-label', 'alt']) {
+    if (e.hasAttribute(a) && !skip(e, a)) out.push([(e.id || e.tagName) + ' ' + a, e.getAttribute(a)]);
+  }
+}
+return out;
+"""
+
+
+class LanguageTest(PageTest):
+    def load_in(self, query):
+        self.browser.open((WEB / "index.html").as_uri() + query)
+        wait_for(lambda: self.browser.script("return !!window.orvalde"), what="the program to start")
+
+    def run_and_open_panel(self):
+        self.click(1)
+        ActionChains(self.browser.driver).send_keys("4").perform()  # four steps a frame
+        wait_for(lambda: self.counters()["cycloid"] > 400, timeout=30, what="some periods")
+        ActionChains(self.browser.driver).send_keys("m").perform()
+        wait_for(lambda: "t = " in self.text("readout"), what="the readout")
+
+    def text(self, element_id):
+        return self.browser.script("return document.getElementById(arguments[0]).textContent", element_id)
+
+    def english_words(self, skipped):
+        allowed = set(PROPER_NAMES)
+        for caption in CAPTIONS.values():
+            allowed.update(caption.split())
+        texts = self.browser.script(COLLECT_TEXTS, list(skipped.values()))
+        found = []
+        for where, text in texts:
+            for word in re.findall(r"[A-Za-z]{2,}", text):
+                if word not in allowed:
+                    found.append("%s in %s: %s" % (word, where, text))
+        return texts, found
+
+
+class Greek(LanguageTest):
+    def test_lang_in_the_address_gives_greek_everywhere_but_the_captions(self):
+        self.load_in("?lang=el")
+        b = self.browser
+        self.assertEqual(b.script("return document.documentElement.lang"), "el")
+        self.assertEqual(b.script("return window.orvalde.language()"), "el")
+        for number, caption in CAPTIONS.items():
+            self.assertEqual(self.button(number).get_property("textContent"), caption)
+        self.run_and_open_panel()
+        readout = self.text("readout")
+        self.assertRegex(readout, r"^κυκλοειδές: t = \d+,\d s, \d+ αιωρήσεις, περίοδος 17,77\d\d s")
+        ticks = b.script("return [...document.querySelectorAll('#period-plot text')].map((t) => t.textContent)")
+        self.assertIn("Περίοδος συναρτήσει του αρχικού ύψους", ticks)
+        self.assertTrue(any(re.fullmatch(r"\d+,\d+", t) for t in ticks), ticks)
+
+        # Everything a pupil sees, hears or hovers, the help and the menu open too.
+        ActionChains(b.driver).send_keys(Keys.F1).perform()
+        ActionChains(b.driver).context_click(b.driver.find_element(By.ID, "drawing")).perform()
+        texts, english = self.english_words(LESSON_TEXTS_AWAITING_TRANSLATION)
+        self.assertGreater(len(texts), 20, "the sweep saw the page")
+        self.assertEqual(english, [])
+
+    def test_the_browsers_languages_choose_unless_the_address_does(self):
+        d = self.browser.driver
+        agent = self.browser.script("return navigator.userAgent")
+        d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "de-DE,el-GR,en"})
+        try:
+            self.load_in("")
+            self.assertEqual(self.browser.script("return navigator.languages[1]"), "el-GR")
+            self.assertEqual(self.browser.script("return document.documentElement.lang"), "el")
+            self.load_in("?lang=en")
+            self.assertEqual(self.browser.script("return document.documentElement.lang"), "en")
+        finally:
+            d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "en-US"})
+
+    def test_without_webassembly_the_message_is_greek(self):
+        d = self.browser.driver
+        script = d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": "delete window.WebAssembly;"})
+        try:
+            d.get((WEB / "index.html").as_uri() + "?lang=el")
+            message = wait_for(lambda: d.find_element(By.ID, "failure").is_displayed() and
+                               d.find_element(By.ID, "failure").text, what="the failure message")
+            self.assertTrue(message.startswith("Το Orvalde χρειάζεται πρόγραμμα περιήγησης"), message)
+        finally:
+            d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
+
+
+class Switching(LanguageTest):
+    def test_switching_retranslates_at_once_and_keeps_the_choice_in_links(self):
+        b = self.browser
+        self.assertEqual(b.script("return document.documentElement.lang"), "en")
+        self.run_and_open_panel()
+        b.script("const a = document.createElement('a'); a.id = 'link'; a.href = 'bench.html';"
+                 "document.body.appendChild(a);")
+        self.assertTrue(self.text("readout").startswith("cycloidal: t = "))
+
+        self.assertTrue(b.script("return window.orvalde.setLanguage('el')"))
+        # No reload and no frame in between: the panel, the program and the page.
+        self.assertEqual(b.script("return document.documentElement.lang"), "el")
+        self.assertTrue(self.text("readout").startswith("κυκλοειδές: t = "), self.text("readout"))
+        self.assertEqual(self.text("sweep"), "Μέτρηση από όλα τα αρχικά ύψη")
+        self.assertEqual(b.script("return document.getElementById('measurements').getAttribute('aria-label')"),
+                         "Μετρήσεις")
+        self.assertEqual(self.text("message-ok"), "Εντάξει")
+        self.assertIn("lang=el", b.script("return document.getElementById('link').href"))
+        self.assertIn("lang=el", b.script("return location.search"))
+
+        self.assertFalse(b.script("return window.orvalde.setLanguage('xx')"))
+        self.assertTrue(b.script("return window.orvalde.setLanguage('en')"))
+        self.assertTrue(self.text("readout").startswith("cycloidal: t = "))
+        self.assertEqual(self.text("message-ok"), "OK")
+        self.assertIn("lang=en", b.script("return document.getElementById('link').href"))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
