@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "measure/PeriodTheory.h"
+#include "measure/Plural.h"
 
 namespace orvalde {
 namespace {
@@ -121,7 +122,8 @@ std::vector<std::string> ReadoutLines(const Measurements& m) {
         if (!m.hasRun(bob)) continue;
         const BobRun& r = m.run(bob);
         std::string line = std::string(BobTitle(bob)) + ": t = " + Format("%.1f s", r.time) + ", " +
-                           std::to_string(r.passes.size()) + " swings";
+                           CountText(static_cast<long long>(r.passes.size()), "pass", "passes") +
+                           " through the lowest point";
         if (r.periods > 0) {
             line += Format(", period %.4f s (last), %.4f s (mean), theory %.4f s", r.lastPeriod, r.meanPeriod(),
                            r.release.theory);
@@ -132,7 +134,7 @@ std::vector<std::string> ReadoutLines(const Measurements& m) {
     }
     if (!m.lags.empty()) {
         const LagRecord& lag = m.lags.back();
-        lines.push_back("exact circular behind cycloidal after swing " + std::to_string(lag.swing) + ": " +
+        lines.push_back("exact circular behind cycloidal at pass " + std::to_string(lag.swing) + ": " +
                         Format("%.3f s (%.3f of a period)", lag.seconds, lag.fraction));
     }
     return lines;

@@ -26,7 +26,7 @@ PlotModel PeriodPlot(const Measurements& m, double stringLength = 80);
 // cycloidal and the exact circular bob of the current run, overlaid.
 PlotModel DisplacementPlot(const Measurements& m);
 
-// One line per bob that has run (time, swings, last and mean period with the
+// One line per bob that has run (time, passes through the lowest point, last and mean period with the
 // theory) and one for the lag, in English.
 std::vector<std::string> ReadoutLines(const Measurements& m);
 

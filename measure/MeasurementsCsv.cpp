@@ -1,10 +1,24 @@
 #include "measure/MeasurementsCsv.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "measure/SweepRows.h"
+
 namespace orvalde {
+namespace {
+
+// Full precision; empty where nothing was measured.
+std::string Number(double v) {
+    if (!std::isfinite(v)) return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", v);
+    return text;
+}
+
+}  // namespace
 
 std::string MeasurementsCsv(const Measurements& m) {
     std::string out = "pendulum,run,swing,time,period,theory\n";
@@ -18,6 +32,12 @@ std::string MeasurementsCsv(const Measurements& m) {
                           e.pass.time, e.theory);
         }
         out += row;
+    }
+    if (m.sweep.empty()) return out;
+    out += "\nstart,height,angle,cycloid_period,exact_period,difference_percent\n";
+    for (const SweepRow& r : SweepRows(m.sweep)) {
+        out += std::to_string(r.start) + "," + Number(r.height) + "," + Number(r.angle) + "," + Number(r.cycloid) +
+               "," + Number(r.exact) + "," + Number(r.difference) + "\n";
     }
     return out;
 }

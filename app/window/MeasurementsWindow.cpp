@@ -43,6 +43,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     progress_ = new QProgressBar(this);
     progress_->setRange(0, kSweepStarts);
     progress_->setValue(0);
+    sweepTable_ = new SweepTableView(this);
 
     auto* plots = new QHBoxLayout;
     plots->addWidget(periodView_);
@@ -54,6 +55,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(readout_);
     layout->addLayout(plots, 1);
+    layout->addWidget(sweepTable_);
     layout->addLayout(sweepRow);
     resize(1400, 720);
 
@@ -88,6 +90,7 @@ void MeasurementsWindow::refreshNow() {
     readout_->setText(text.trimmed());
     periodView_->setPlot(PeriodPlot(measurements_));
     displacementView_->setPlot(DisplacementPlot(measurements_));
+    sweepTable_->showSweep(measurements_.sweep);
 }
 
 void MeasurementsWindow::startSweep() {
