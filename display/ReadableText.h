@@ -69,8 +69,7 @@ inline constexpr const char* kStatusConstants = "L = %g m, g = %g m/s\u00b2";
 
 // The joint button ("orvalde και κυκλικό μαζί").
 inline constexpr const char* kJointHint =
-    "This button resumes both pendulums together once each has been started: press TIME ON and time on "
-    "KYKLIKO first.";
+    "The joint button resumes both pendulums once each has run: press TIME ON and time on KYKLIKO first.";
 inline constexpr const char* kJointHelp =
     "Resumes the cycloidal and the integrated circular pendulum together, from the start, once each has been "
     "started once (TIME ON and time on KYKLIKO); before that it does nothing.";

@@ -48,13 +48,12 @@ std::string StatusText(const StatusFacts& f, const std::string& hint) {
     if (f.cycloid.shown) add(ClockText(text::kStatusCycloid, f.cycloid, f.pace));
     if (f.circular.shown) add(ClockText(text::kStatusCircular, f.circular, f.pace));
     if (first.empty()) add(text::kStatusNothingRuns);
-    if (!hint.empty()) add(hint);
 
     const ReleasePoint p = ReleaseAt(f.scrollValue, f.circleRadius);
     char release[160], constants[80];
     std::snprintf(release, sizeof release, text::kStatusRelease, p.height, p.angle * 180 / std::acos(-1.0));
     std::snprintf(constants, sizeof constants, text::kStatusConstants, f.stringLength, f.gravity);
-    return first + "\n" + release + "   \u00b7   " + constants;
+    return first + "\n" + release + "   \u00b7   " + constants + (hint.empty() ? "" : "\n" + hint);
 }
 
 bool JointButtonNeedsHint(const TimerControl& cycloid, const TimerControl& circular) {

@@ -29,8 +29,8 @@ struct StatusFacts {
 StatusFacts ReadStatus(const Simulation& sim, const TimerControl& cycloid, const TimerControl& circular,
                        const ScrollBarControl& bar, Pace pace);
 
-// Two lines: the bobs' clocks (and a hint, when one is given), then the
-// release point and the constants.
+// The bobs' clocks, then the release point and the constants, then the hint
+// when one is given: one line each.
 std::string StatusText(const StatusFacts& facts, const std::string& hint = {});
 
 // The joint button resumes both pendulums only once each has been started:
