@@ -115,34 +115,34 @@ std::vector<std::string> ReadoutLines(const Measurements& m, const Translator& l
     for (BobKind bob : {BobKind::Cycloid, BobKind::Exact, BobKind::Circular}) {
         if (!m.hasRun(bob)) continue;
         const BobRun& r = m.run(bob);
-        const auto swings = static_cast<unsigned long>(r.passes.size());
+        const auto passes = static_cast<unsigned long>(r.passes.size());
         const std::string time = language.number(r.time, 1), theory = language.number(r.release.theory, 4);
         if (r.periods > 0) {
-            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {swings} swing, period {last} s (last), {mean} s "
+            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {passes} pass through the lowest point, period {last} s (last), {mean} s "
                                               "(mean), theory {theory} s",
-                                              "{bob}: t = {time} s, {swings} swings, period {last} s (last), {mean} s "
+                                              "{bob}: t = {time} s, {passes} passes through the lowest point, period {last} s (last), {mean} s "
                                               "(mean), theory {theory} s",
-                                              swings),
+                                              passes),
                                  {{"bob", BobTitle(bob, language)},
                                   {"time", time},
-                                  {"swings", std::to_string(swings)},
+                                  {"passes", std::to_string(passes)},
                                   {"last", language.number(r.lastPeriod, 4)},
                                   {"mean", language.number(r.meanPeriod(), 4)},
                                   {"theory", theory}}));
         } else {
-            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {swings} swing, theory {theory} s",
-                                              "{bob}: t = {time} s, {swings} swings, theory {theory} s", swings),
+            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {passes} pass through the lowest point, theory {theory} s",
+                                              "{bob}: t = {time} s, {passes} passes through the lowest point, theory {theory} s", passes),
                                  {{"bob", BobTitle(bob, language)},
                                   {"time", time},
-                                  {"swings", std::to_string(swings)},
+                                  {"passes", std::to_string(passes)},
                                   {"theory", theory}}));
         }
     }
     if (!m.lags.empty()) {
         const LagRecord& lag = m.lags.back();
-        lines.push_back(Fill(language.tr("exact circular behind cycloidal after swing {swing}: {seconds} s "
+        lines.push_back(Fill(language.tr("exact circular behind cycloidal at pass {pass}: {seconds} s "
                                          "({fraction} of a period)"),
-                             {{"swing", std::to_string(lag.swing)},
+                             {{"pass", std::to_string(lag.swing)},
                               {"seconds", language.number(lag.seconds, 3)},
                               {"fraction", language.number(lag.fraction, 3)}}));
     }

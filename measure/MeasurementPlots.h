@@ -29,8 +29,8 @@ PlotModel PeriodPlot(const Measurements& m, const Translator& language = Transla
 // cycloidal and the exact circular bob of the current run, overlaid.
 PlotModel DisplacementPlot(const Measurements& m, const Translator& language = Translator::english());
 
-// One line per bob that has run (time, swings, last and mean period with the
-// theory) and one for the lag.
+// One line per bob that has run (time, passes through the lowest point, last
+// and mean period with the theory) and one for the lag.
 std::vector<std::string> ReadoutLines(const Measurements& m, const Translator& language = Translator::english());
 
 // The bob's name as the panel shows it: "cycloidal", "exact circular",

@@ -3,13 +3,19 @@
 #include "language/CNumber.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+
+#include "measure/SweepRows.h"
 
 namespace orvalde {
 namespace {
 
 void AppendNumber(std::string& out, double value) { out += PrintC(value, 'g', 17); }
+
+// Full precision; empty where nothing was measured.
+std::string Number(double v) { return std::isfinite(v) ? PrintC(v, 'g', 17) : std::string(); }
 
 }  // namespace
 
@@ -24,6 +30,12 @@ std::string MeasurementsCsv(const Measurements& m) {
         out += ',';
         AppendNumber(out, e.theory);
         out += '\n';
+    }
+    if (m.sweep.empty()) return out;
+    out += "\nstart,height,angle,cycloid_period,exact_period,difference_percent\n";
+    for (const SweepRow& r : SweepRows(m.sweep)) {
+        out += std::to_string(r.start) + "," + Number(r.height) + "," + Number(r.angle) + "," + Number(r.cycloid) +
+               "," + Number(r.exact) + "," + Number(r.difference) + "\n";
     }
     return out;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// "Save measurements…": every pass of the session as CSV.
+// "Save measurements…": every pass of the session and the last sweep as CSV.
 
 #include <string>
 
@@ -12,6 +12,11 @@ namespace orvalde {
 // order measured; period is empty for the first two passes of a run. Numbers
 // are in simulated seconds with 17 significant digits, in the C locale's
 // format whatever the language.
+// After a sweep, an empty line ends the passes and a second table follows
+// with its own header "start,height,angle,cycloid_period,exact_period,
+// difference_percent": one row per start (height in m above the lowest
+// point, the circular string's angle in degrees, periods in s, difference in
+// %), empty where a period was not measured.
 std::string MeasurementsCsv(const Measurements& m);
 
 // Writes text to path. On failure returns false and sets error to one

@@ -7,10 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "app/window/ButtonLayout.h"
 #include "app/window/HelpText.h"
+#include "display/Legend.h"
 #include "measure/MeasurementsCsv.h"
 #include "web/PageProgram.h"
 #include "web/shell/PanelJson.h"
+#include "web/shell/ReadableJson.h"
+#include "web/shell/WebOrvalde.h"
 #include "web/shell/WebLesson.h"
 
 namespace {
@@ -89,6 +93,54 @@ EMSCRIPTEN_KEEPALIVE void orvalde_sweep_cancel() {
 
 EMSCRIPTEN_KEEPALIVE int orvalde_sweep_done() { return Controls() ? Controls()->sweepDone() : 0; }
 EMSCRIPTEN_KEEPALIVE int orvalde_sweep_total() { return Controls() ? Controls()->sweepTotal() : 0; }
+
+// The key to the drawing and bold lines: shown at first, and off at first.
+EMSCRIPTEN_KEEPALIVE void orvalde_toggle_legend() {
+    if (Controls()) Controls()->toggleLegend();
+}
+EMSCRIPTEN_KEEPALIVE int orvalde_legend_shown() { return Controls() && Controls()->legendShown() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void orvalde_toggle_bold() {
+    if (Controls()) Controls()->toggleBoldLines();
+}
+EMSCRIPTEN_KEEPALIVE int orvalde_bold() { return Controls() && Controls()->boldLines() ? 1 : 0; }
+
+// The button drawn above its neighbours, so that its caption shows in full.
+EMSCRIPTEN_KEEPALIVE int orvalde_raised_button() { return orvalde::kRaisedButton; }
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() { return Hand(orvalde::LegendJson()); }
+// The figures explained, one "label: sentence" per line, for the help.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_help() { return Hand(orvalde::LegendHelpText()); }
+
+// Where the key and the status line go in the window's inner size.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_layout_json(int innerWidth, int innerHeight) {
+    orvalde::WebOrvalde* p = orvalde::PageProgram();
+    if (!p) return "";
+    orvalde::ScreenLayoutInput in;
+    in.clientWidth = innerWidth;
+    in.clientHeight = innerHeight;
+    in.world = p->surface().world();
+    constexpr double kCssDpi = 96;
+    for (const orvalde::ButtonDesign& b : orvalde::kButtons) {
+        in.buttons = orvalde::Union(in.buttons, {orvalde::TwipsToPixels(b.left, kCssDpi), orvalde::TwipsToPixels(b.top, kCssDpi),
+                                                  orvalde::TwipsToPixels(b.width, kCssDpi), orvalde::TwipsToPixels(b.height, kCssDpi)});
+    }
+    const orvalde::BarPlacement& bar = p->scrollBar().placement();
+    in.scrollBar = {bar.left, bar.top, bar.width, bar.height};
+    return Hand(orvalde::LayoutJson(in));
+}
+
+// The status line at the page's clock (ms), or null when no update is due:
+// ten a second at most.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_status(double nowMs) {
+    if (!Controls()) return nullptr;
+    Controls()->setClock(nowMs / 1000);
+    if (!Controls()->statusDue(nowMs / 1000)) return nullptr;
+    return Hand(Controls()->status(nowMs / 1000));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_sweep_table_json() {
+    return Controls() ? Hand(orvalde::SweepTableJson(Controls()->measurements())) : "";
+}
 
 // Help texts: 0..8 the buttons' (number, text), then the keys.
 EMSCRIPTEN_KEEPALIVE int orvalde_help_count() { return static_cast<int>(orvalde::kButtonHelp.size()); }

@@ -20,6 +20,7 @@
 #include "app/tools/SnapshotArguments.h"
 #include "app/window/DesktopLanguage.h"
 #include "app/window/LessonControls.h"
+#include "app/window/ReadableOverlay.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
 
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
     }
     window.timer1().setEnabled(false);
     window.timer2().setEnabled(false);
+    lesson.overlay().showStatus(orvalde::ReadableOverlay::steadySeconds());
 
     const QString out = QString::fromStdString(args->output);
     bool saved = false;

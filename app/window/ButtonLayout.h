@@ -30,6 +30,10 @@ inline constexpr std::array<ButtonDesign, 9> kButtons{{
     {8, "TIMEOFF KYKLIKO", 12000, 600, 2055, 735, N_("Stops the integrated circular pendulum")},
 }};
 
+// The joint button overlaps "TIMEOFF KYKLIKO" by a pixel, where its caption
+// ends: it is drawn above its neighbours so that the caption shows in full.
+inline constexpr int kRaisedButton = 9;
+
 // Twips to logical pixels for a screen of the given logical dpi.
 constexpr int TwipsToPixels(int twips, double logicalDpi) {
     const double pixels = twips / 15.0 * (logicalDpi / 96.0);

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "display/ReadableText.h"
+
 namespace orvalde {
 
 struct ButtonHelp {
@@ -21,7 +23,7 @@ inline constexpr std::array<ButtonHelp, 9> kButtonHelp{{
     {6, "Lets the stopped cycloidal pendulum go on from where it is."},
     {7, "Stops the cycloidal pendulum and moves it on by one step of 0.1 s."},
     {8, "Stops the integrated circular pendulum; the next start begins again from its start."},
-    {9, "Runs the cycloidal and the integrated circular pendulum together."},
+    {9, text::kJointHelp},
 }};
 
 inline constexpr const char* kKeysHelp =

@@ -13,6 +13,7 @@
 #include "app/window/HelpText.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
+#include "app/window/ReadableOverlay.h"
 #include "measure/MeasurementsCsv.h"
 
 namespace orvalde {
@@ -63,6 +64,7 @@ LessonControls::LessonControls(OrvaldeWindow& window) : window_(window) {
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();  // not modal to the event loop: the animation goes on
     };
+    overlay_ = std::make_unique<ReadableOverlay>(window_, [this] { return pace_; });
 }
 
 LessonControls::~LessonControls() {
@@ -106,6 +108,10 @@ void LessonControls::setPace(Pace pace) {
     window_.timer1().setPace(pace);
     window_.timer2().setPace(pace);
 }
+
+void LessonControls::toggleLegend() { overlay_->toggleLegend(); }
+
+void LessonControls::toggleBoldLines() { overlay_->toggleBoldLines(); }
 
 bool LessonControls::savePicture(const QString& path) {
     // The drawing itself, at the device's resolution.

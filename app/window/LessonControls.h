@@ -20,6 +20,7 @@ namespace orvalde {
 
 class OrvaldeWindow;
 class MeasurementsWindow;
+class ReadableOverlay;
 
 class LessonControls : public QObject {
 public:
@@ -33,6 +34,10 @@ public:
     void showHelp();
     void setPace(Pace pace);
     Pace pace() const { return pace_; }
+    // The key to the drawing (shown at first) and bold lines (off at first).
+    void toggleLegend();
+    void toggleBoldLines();
+    ReadableOverlay& overlay() { return *overlay_; }
 
     // Return false, and report why, when the file could not be written.
     bool savePicture(const QString& path);
@@ -63,6 +68,7 @@ private:
     Pace pace_ = kDefaultPace;
     std::unique_ptr<MeasurementsWindow> panel_;
     std::unique_ptr<QWidget> help_;
+    std::unique_ptr<ReadableOverlay> overlay_;
 };
 
 }  // namespace orvalde

@@ -42,6 +42,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     progress_ = new QProgressBar(this);
     progress_->setRange(0, kSweepStarts);
     progress_->setValue(0);
+    sweepTable_ = new SweepTableView(this);
 
     auto* plots = new QHBoxLayout;
     plots->addWidget(periodView_);
@@ -53,6 +54,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(readout_);
     layout->addLayout(plots, 1);
+    layout->addWidget(sweepTable_);
     layout->addLayout(sweepRow);
     resize(1400, 720);
 
@@ -107,6 +109,7 @@ void MeasurementsWindow::refreshNow() {
     readout_->setText(text.trimmed());
     periodView_->setPlot(PeriodPlot(measurements_, language));
     displacementView_->setPlot(DisplacementPlot(measurements_, language));
+    sweepTable_->showSweep(measurements_.sweep);
 }
 
 void MeasurementsWindow::startSweep() {

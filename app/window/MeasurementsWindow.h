@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "app/window/PlotPainter.h"
+#include "app/window/SweepTableView.h"
 #include "measure/Measurements.h"
 
 namespace orvalde {
@@ -48,6 +49,7 @@ public:
     QProgressBar& progress() { return *progress_; }
     QPushButton& sweepButton() { return *sweepButton_; }
     QPushButton& cancelButton() { return *cancelButton_; }
+    SweepTableView& sweepTable() { return *sweepTable_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -63,6 +65,7 @@ private:
     QProgressBar* progress_;
     QPushButton* sweepButton_;
     QPushButton* cancelButton_;
+    SweepTableView* sweepTable_;
     QTimer refreshTimer_;
     std::uint64_t shownRevision_ = ~std::uint64_t{0};
     double lastRefresh_ = -1e9;

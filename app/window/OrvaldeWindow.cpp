@@ -31,6 +31,9 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
         button->setAccessibleName(button->text());
         buttons_[static_cast<std::size_t>(design.number)] = button;
     }
+    // Its right column lies under its neighbour's left one: above it, its
+    // caption shows to the last letter.
+    buttons_[static_cast<std::size_t>(kRaisedButton)]->raise();
     std::array<CommandButton*, 9> all{};
     std::copy(buttons_.begin() + 1, buttons_.end(), all.begin());
     FitButtonFont(all, font());

@@ -59,6 +59,7 @@ void RasterSurface::setWorld(double left, double top, double right, double botto
 }
 
 void RasterSurface::fillBackground() {
+    eraseScale_ = penScale_;
     image_.fill(image_.word(back_));
     dirty_.markAll();
 }
@@ -73,7 +74,19 @@ void RasterSurface::clear() {
     curX_ = curY_ = 0;
 }
 
-double RasterSurface::penWidthDevice() const { return std::clamp(width_, 1, kMaxPenPixels) * dpr_; }
+void RasterSurface::setPenScale(int scale) {
+    penScale_ = std::clamp(scale, 1, 4);
+    eraseScale_ = std::max(eraseScale_, penScale_);
+}
+
+int RasterSurface::penPixels(Rgb colour) const {
+    // Erasing is drawing again in the background: at the widest scale used
+    // since the last fill, it also covers what was drawn before a change.
+    const int scale = colour == back_ ? eraseScale_ : penScale_;
+    return std::clamp(width_ * scale, 1, kMaxPenPixels);
+}
+
+double RasterSurface::penWidthDevice(Rgb colour) const { return penPixels(colour) * dpr_; }
 
 DeviceBox RasterSurface::imageBox() const {
     return {0, 0, static_cast<double>(image_.width()), static_cast<double>(image_.height())};
@@ -87,7 +100,7 @@ void RasterSurface::line(float x1, float y1, float x2, float y2, Rgb colour) {
     DevicePoint b = toDevice(x2, y2);
     const auto usable = [](DevicePoint p) { return std::abs(p.x) <= kLineLimit && std::abs(p.y) <= kLineLimit; };
     if (!usable(a) || !usable(b)) return;  // also false for NaN
-    const double width = penWidthDevice();
+    const double width = penWidthDevice(colour);
     const double reach = width + 4;  // keeps round caps of clipped ends off the image
     if (!clipSegment(a, b, imageBox().padded(reach))) return;
     const std::uint32_t word = image_.word(colour);
@@ -117,7 +130,7 @@ void RasterSurface::point(float x, float y, Rgb colour) {
     curY_ = y;
     const DevicePoint p = toDevice(x, y);
     if (!finite(p) || !withinFarLimit(p)) return;
-    const int diameter = std::max(1, static_cast<int>(std::lround(std::clamp(width_, 1, kMaxPenPixels) * dpr_)));
+    const int diameter = std::max(1, static_cast<int>(std::lround(penPixels(colour) * dpr_)));
     const DeviceBox box{p.x - diameter, p.y - diameter, p.x + diameter, p.y + diameter};
     if (!box.intersects(imageBox())) return;
     TrackedPixels canvas = pixels();
@@ -136,7 +149,7 @@ void RasterSurface::arc(float cx, float cy, float radius, float startAngle, floa
     const double r = std::abs(radius * world_.perUnitX) * dpr_;
     if (!finite(c) || !std::isfinite(r) || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
     if (!withinFarLimit(c) || r > kFarLimit) return;
-    const double width = penWidthDevice();
+    const double width = penWidthDevice(colour);
     const DeviceBox box{c.x - r, c.y - r, c.x + r, c.y + r};
     if (!box.padded(width).intersects(imageBox())) return;
 

@@ -35,6 +35,11 @@ public:
     int lineWidth() const override { return width_; }
     void setLineStyle(LineStyle style) override { style_ = style; }
     LineStyle lineStyle() const { return style_; }
+    // Every pen width is drawn this many times as wide (1 to 4; 1 draws as
+    // asked). Figures drawn in the background colour use the largest scale
+    // since the surface was last filled, so erasing still covers them.
+    void setPenScale(int scale);
+    int penScale() const { return penScale_; }
 
     void clear() override;
     using DrawingSurface::circle;
@@ -69,13 +74,15 @@ public:
     // Signed logical pixels per world unit along each axis.
     double logicalPerWorldX() const { return world_.perUnitX; }
     double logicalPerWorldY() const { return world_.perUnitY; }
+    const WorldMapping& world() const { return world_; }
 
     float currentX() const { return curX_; }
     float currentY() const { return curY_; }
 
 private:
     DevicePoint toDevice(double x, double y) const { return {world_.x(x) * dpr_, world_.y(y) * dpr_}; }
-    double penWidthDevice() const;
+    int penPixels(Rgb colour) const;
+    double penWidthDevice(Rgb colour) const;
     DeviceBox imageBox() const;
     void fillBackground();
     TrackedPixels pixels() { return TrackedPixels(image_, dirty_); }
@@ -87,6 +94,8 @@ private:
     double scaleWidth_, scaleHeight_;
     Rgb back_{255, 255, 255};
     int width_ = 1;
+    int penScale_ = 1;
+    int eraseScale_ = 1;
     LineStyle style_ = LineStyle::Solid;
     float curX_ = 0, curY_ = 0;
     const GlyphFace* face_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -288,18 +289,58 @@ void PrintTo(const Figure& figure, std::ostream* out) { *out << figure.name; }
 
 class RasterErase : public ::testing::TestWithParam<Figure> {};
 
+// Also with bold lines, and with bold lines switched off between drawing and
+// erasing: the erase is still at least as wide as what it covers.
 TEST_P(RasterErase, RedrawingInBackgroundLeavesNoTrace) {
-    for (double ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-        RasterSurface s(240, 160, ratio);
-        s.setWorld(-12, 8, 12, -8);  // ends fall between pixels
-        s.setBackColor(kBack);
-        s.setLineWidth(GetParam().width);
-        s.setLineStyle(GetParam().style);
-        GetParam().draw(s, Rgb{0, 0, 128});
-        ASSERT_GT(countOther(s.image(), kBack), 0) << ratio;
-        GetParam().draw(s, kBack);
-        EXPECT_EQ(countOther(s.image(), kBack), 0) << ratio;
+    for (auto [drawScale, eraseScale] : {std::pair{1, 1}, std::pair{2, 2}, std::pair{2, 1}}) {
+        for (double ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            RasterSurface s(240, 160, ratio);
+            s.setWorld(-12, 8, 12, -8);  // ends fall between pixels
+            s.setBackColor(kBack);
+            s.setLineWidth(GetParam().width);
+            s.setLineStyle(GetParam().style);
+            s.setPenScale(drawScale);
+            GetParam().draw(s, Rgb{0, 0, 128});
+            ASSERT_GT(countOther(s.image(), kBack), 0) << ratio;
+            s.setPenScale(eraseScale);
+            GetParam().draw(s, kBack);
+            EXPECT_EQ(countOther(s.image(), kBack), 0) << ratio << " scale " << drawScale << "/" << eraseScale;
+        }
     }
+}
+
+// Bold lines double every pen, the dot's diameter with it; switched off and
+// the surface filled again, the same drawing gives the same pixels as a
+// surface that never had them.
+TEST_F(RasterSurfaceTest, BoldLinesDoubleEveryPenAndOffDrawsAsBefore) {
+    const auto draw = [](RasterSurface& r) {
+        r.setLineWidth(1);
+        r.line(-50, -20, 50, 30, kRed);
+        r.setLineWidth(7);
+        r.point(10, -40, kInk);
+        r.setLineWidth(2);
+        r.circle(-30, 30, 20, kInk);
+    };
+    RasterSurface plain(200, 200), toggled(200, 200);
+    for (RasterSurface* r : {&plain, &toggled}) {
+        r->setWorld(-100, 100, 100, -100);
+        r->setBackColor(kBack);
+    }
+    s.setWorld(-100, 100, 100, -100);
+    s.setBackColor(kBack);
+    s.setPenScale(2);
+    s.setLineWidth(7);
+    s.point(0, 0, kInk);
+    EXPECT_EQ(ink().width, 14);
+
+    toggled.setPenScale(2);
+    draw(toggled);
+    toggled.setPenScale(1);
+    toggled.clear();
+    draw(toggled);
+    draw(plain);
+    const std::size_t size = static_cast<std::size_t>(plain.image().bytesPerLine()) * plain.image().height();
+    EXPECT_TRUE(std::equal(plain.image().data(), plain.image().data() + size, toggled.image().data()));
 }
 
 const float kDown = static_cast<float>(1.5 * std::numbers::pi);

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QFontMetricsF>
 #include <QSet>
 #include <QTest>
@@ -102,6 +103,19 @@ TEST_F(Buttons, TabReachesEveryButtonAndEnterPressesIt) {
     window->button(2)->setFocus();
     QTest::keyClick(window->button(2), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->timer1().running(); }, 1000));
+}
+
+// The joint button's right column lies under its neighbour's left one: drawn
+// above it, every pixel of the button shows in the window as the button draws it.
+TEST_F(Captions, JointButtonShowsInFullBesideItsNeighbour) {
+    QPushButton* joint = window->button(9);
+    ASSERT_TRUE(joint->geometry().intersects(window->button(8)->geometry()));
+    // Rows clear of the rounded corners, where the drawing shows through.
+    const QRect inside = joint->rect().adjusted(0, 4, 0, -4);
+    const QImage inWindow =
+        window->grab(inside.translated(joint->pos())).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage alone = joint->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(inWindow, alone);
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ class OrvaldeLesson {
     this.helpDialog = this.buildHelp(help, module.UTF8ToString(module._orvalde_keys_help()));
     this.panel = new OrvaldeMeasurements(module, document.body);
     this.menu = this.buildMenu();
+    this.readable = new OrvaldeReadable(module, act);
     this.notice = document.createElement('p');
     this.notice.id = 'notice';
     this.notice.setAttribute('role', 'alert');
@@ -45,7 +46,14 @@ class OrvaldeLesson {
   }
 
   // Called every animation frame.
-  frame(now) { this.panel.update(now); }
+  frame(now) {
+    this.panel.update(now);
+    this.readable.frame(now);
+  }
+
+  // The key to the drawing (shown at first) and bold lines (off at first).
+  toggleLegend() { this.readable.toggleLegend(); }
+  toggleBoldLines() { this.readable.toggleBoldLines(); }
 
   togglePause() { this.act(() => this.module._orvalde_toggle_pause()); }
   step() { this.act(() => this.module._orvalde_step()); }
@@ -214,6 +222,9 @@ class OrvaldeLesson {
       panelVisible: () => this.panel.visible(),
       sweeping: () => this.panel.sweeping(),
       lastSave: () => this.lastSave,
+      legendShown: () => !this.readable.legend.hidden,
+      boldLines: () => this.module._orvalde_bold() === 1,
+      status: () => this.readable.status.textContent,
     };
   }
 }

@@ -32,7 +32,8 @@ class OrvaldeMeasurements {
     this.sweepButton.addEventListener('click', () => this.startSweep());
     this.cancelButton.addEventListener('click', () => this.cancelSweep());
 
-    this.panel.append(this.title, this.readout, this.periodPlot, this.displacementPlot, row);
+    this.sweepTable = new OrvaldeSweepTable(module);
+    this.panel.append(this.title, this.readout, this.periodPlot, this.displacementPlot, this.sweepTable.box, row);
     parent.appendChild(this.panel);
     this.translate();
     OrvaldeLanguage.onChange(() => this.translate());
@@ -93,6 +94,7 @@ class OrvaldeMeasurements {
       : OrvaldeLanguage.tr('Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).');
     renderPlot(this.periodPlot, panel.plots[0]);
     renderPlot(this.displacementPlot, panel.plots[1]);
+    this.sweepTable.update();
   }
 
   sweeping() { return this.cancelButton.disabled === false; }
@@ -201,4 +203,39 @@ function marker(style, x, y, colour) {
 
 function escapeXml(s) {
   return String(s).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+}
+
+// The sweep's starts as a table, rounded for reading by the program; hidden
+// until a sweep has measured something.
+class OrvaldeSweepTable {
+  constructor(module) {
+    this.module = module;
+    this.shown = '';
+    this.box = document.createElement('div');
+    this.box.id = 'sweep-table-box';
+    this.box.hidden = true;
+    this.table = document.createElement('table');
+    this.table.id = 'sweep-table';
+    this.box.appendChild(this.table);
+  }
+
+  update() {
+    const json = this.module.UTF8ToString(this.module._orvalde_sweep_table_json());
+    if (json === this.shown) return;
+    this.shown = json;
+    const sweep = JSON.parse(json);
+    this.table.replaceChildren();
+    const head = this.table.createTHead().insertRow();
+    for (const h of sweep.headings) {
+      const th = document.createElement('th');
+      th.textContent = h;
+      head.appendChild(th);
+    }
+    const body = this.table.createTBody();
+    for (const cells of sweep.rows) {
+      const row = body.insertRow();
+      for (const c of cells) row.insertCell().textContent = c;
+    }
+    this.box.hidden = sweep.rows.length === 0;
+  }
 }

@@ -5,9 +5,27 @@
 
 namespace orvalde {
 
-WebLesson::WebLesson(WebOrvalde& program) : program_(program) { program_.form().setTickObserver(&meter_); }
+WebLesson::WebLesson(WebOrvalde& program) : program_(program) {
+    program_.form().setTickObserver(&meter_);
+    program_.onClick = [this](int number) {
+        view_.buttonPressed(number, program_.timer1(), program_.timer2(), now_);
+    };
+}
 
-WebLesson::~WebLesson() { program_.form().setTickObserver(nullptr); }
+WebLesson::~WebLesson() {
+    program_.onClick = nullptr;
+    program_.form().setTickObserver(nullptr);
+}
+
+void WebLesson::toggleBoldLines() {
+    program_.run([this] { view_.toggleBoldLines(program_.surfaceForOptions()); });
+}
+
+std::string WebLesson::status(double seconds) const {
+    const StatusFacts facts =
+        ReadStatus(program_.form().sim(), program_.timer1(), program_.timer2(), program_.scrollBar(), pace());
+    return view_.status(facts, seconds);
+}
 
 void WebLesson::togglePause() {
     program_.run([this] { pause_.toggle(program_.timer1(), program_.timer2()); });

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "display/ReadableView.h"
 #include "measure/Measurements.h"
 #include "measure/PauseSwitch.h"
 #include "measure/ProgramMeter.h"
@@ -44,6 +45,16 @@ public:
 
     const Measurements& measurements() const { return meter_.data; }
 
+    // The key, bold lines and the status line; the clock is the page's, in seconds.
+    void toggleLegend() { view_.toggleLegend(); }
+    bool legendShown() const { return view_.legendShown(); }
+    void toggleBoldLines();
+    bool boldLines() const { return view_.boldLines(); }
+    void setClock(double seconds) { now_ = seconds; }
+    // The status line's text when an update is due at `seconds`, else nothing.
+    bool statusDue(double seconds) { return view_.statusDue(seconds); }
+    std::string status(double seconds) const;
+
 private:
     void finishSweep();
 
@@ -53,6 +64,8 @@ private:
     bool sweeping_ = false;
     std::vector<int> starts_;
     std::vector<SweepPoint> found_;
+    ReadableView view_;
+    double now_ = 0;  // the page's clock at its last frame
 };
 
 // The scroll bar's range the sweep covers: every release height it offers.

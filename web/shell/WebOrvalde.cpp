@@ -33,6 +33,7 @@ void WebOrvalde::start() {
 }
 
 void WebOrvalde::click(int number) {
+    if (onClick && number >= 1 && number <= 9 && depth_ == 0 && !modal()) onClick(number);
     OrvaldeForm& f = form_;
     switch (number) {
         case 1: dispatch([&f] { f.Command1_Click(); }); break;

@@ -29,6 +29,8 @@ public:
     void start();
     // Button CommandN was pressed (1..9); other numbers are ignored.
     void click(int number);
+    // Told of every press that reaches a handler, before it runs; may be empty.
+    std::function<void(int)> onClick;
     void scrollArrow(int direction);
     void scrollPage(int direction);
     void scrollDragReleased(int value);
@@ -59,6 +61,8 @@ public:
     std::vector<PixelRect> takeDirtyRects() { return surface_.takeDirtyRects(); }
 
     const RasterSurface& surface() const { return surface_; }
+    // For options that change how the surface draws (bold lines).
+    RasterSurface& surfaceForOptions() { return surface_; }
     const WebScrollBar& scrollBar() const { return xthesi_; }
     const FrameTimer& timer1() const { return timer1_; }
     const FrameTimer& timer2() const { return timer2_; }

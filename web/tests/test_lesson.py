@@ -14,7 +14,7 @@ from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 
-from test_page import CAPTIONS, PageTest, wait_for  # noqa: E402
+from test_page import CAPTIONS, HEIGHT, WIDTH, PageTest, wait_for  # noqa: E402
 
 CSV_HEADER = "pendulum,run,swing,time,period,theory"
 
@@ -149,6 +149,37 @@ class Panel(LessonTest):
         self.assertGreaterEqual(self.browser.script(
             "return document.querySelectorAll('#period-plot polygon.point').length"), 25)
         self.assertTrue(d.find_element(By.ID, "sweep").is_enabled())
+        # The table lists every start, rounded; the first is the highest release.
+        rows = d.find_elements(By.CSS_SELECTOR, "#sweep-table tbody tr")
+        self.assertEqual(len(rows), 25)
+        self.assertEqual(rows[0].find_elements(By.TAG_NAME, "td")[0].text, "39.20")
+
+
+class Readable(LessonTest):
+    def rect(self, element_id):
+        return self.browser.script("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                                   "return [r.left, r.top, r.right, r.bottom]", element_id)
+
+    def test_the_key_stays_off_the_bobs_and_the_status_names_the_release_and_the_hint(self):
+        self.assertTrue(self.view("legendShown"))
+        left, top, right, bottom = self.rect("legend")
+        for n in range(1, 10):
+            b = self.rect("command%d" % n)
+            self.assertTrue(left >= b[2] or top >= b[3], n)
+        # The apparatus spans world x within +-2 pi a and y from 2a = 40 down;
+        # its top edge is 40 world units above the picture's middle.
+        scale = WIDTH / (2 * 250 * WIDTH / (WIDTH + HEIGHT))
+        self.assertLessEqual(bottom, HEIGHT / 2 - 40 * scale)
+
+        self.bar_part("right").click()  # the start -119, one step from the left end
+        wait_for(lambda: "release height 38.90 m above the lowest point, string at 59.1\u00b0" in self.view("status"),
+                 what="the release height in the status line")
+        self.click(9)  # before either pendulum ran: a hint, and nothing moves
+        wait_for(lambda: "TIME ON and time on KYKLIKO first" in self.view("status"), what="the joint button's hint")
+        self.assertEqual(self.counters(), {"cycloid": 0, "circular": 0})
+        self.click(1)
+        wait_for(lambda: "cycloidal and exact circular: t = " in self.view("status"), what="the clock")
+        self.assertNotIn("KYKLIKO first", self.view("status"))
 
 
 class Saving(LessonTest):

@@ -1,0 +1,30 @@
+#pragma once
+// The key to the drawing: one entry per colour and figure, with the small
+// sample each edition draws beside the label, and the help's text for them.
+
+#include <span>
+#include <string>
+
+#include "surface/DrawingSurface.h"
+
+namespace orvalde {
+
+// The sample drawn beside a label, left to right in a small box.
+enum class Swatch { Arrow, Line, ThinLine, Dashed, Dots, Dot, Ring, Arc };
+
+struct LegendEntry {
+    Swatch swatch;
+    Rgb colour;
+    const char* label;  // short, for the key
+    const char* help;   // a sentence, for the help
+};
+
+std::span<const LegendEntry> LegendEntries();
+
+// The figures explained for the help window, one "label: sentence" per line.
+std::string LegendHelpText();
+
+// "#rrggbb".
+std::string HexColour(Rgb colour);
+
+}  // namespace orvalde

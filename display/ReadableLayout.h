@@ -1,0 +1,35 @@
+#pragma once
+// Where the key to the drawing and the status line go: over empty parts of
+// the picture, never over the region where the bobs, their strings and their
+// arrows move, the buttons or the scroll bar. All in logical pixels.
+
+#include <vector>
+
+#include "surface/raster/PixelRect.h"
+#include "surface/raster/WorldMapping.h"
+
+namespace orvalde {
+
+struct ScreenLayoutInput {
+    int clientWidth = 0, clientHeight = 0;
+    WorldMapping world;  // as the drawing surface maps it
+    PixelRect buttons;   // the nine buttons together
+    PixelRect scrollBar;
+};
+
+// The bobs' region: both arches (x within +-2 pi a), from the cheeks' top down
+// to the weight arrow's tip below the lowest point, in logical pixels.
+PixelRect BobRegion(const WorldMapping& world, double circleRadius = 20);
+
+// Free rectangles for the key, best first: above the apparatus right of the
+// buttons, above it below the buttons across the window, then the strip right
+// of the apparatus. Empty ones are left out.
+std::vector<PixelRect> LegendPlaces(const ScreenLayoutInput& in);
+
+// The band below the apparatus, right of the scroll bar.
+PixelRect StatusPlace(const ScreenLayoutInput& in);
+
+bool Overlap(const PixelRect& a, const PixelRect& b);
+PixelRect Union(const PixelRect& a, const PixelRect& b);
+
+}  // namespace orvalde
