@@ -80,12 +80,13 @@ private:
     void fillBackground();
     TrackedPixels pixels() { return TrackedPixels(image_, dirty_); }
 
+    // back_ comes before image_: the constructor fills the first image with it.
+    Rgb back_{255, 255, 255};
     double dpr_;
     int logicalWidth_, logicalHeight_;
     PixelImage image_;
     WorldMapping world_;
     double scaleWidth_, scaleHeight_;
-    Rgb back_{255, 255, 255};
     int width_ = 1;
     LineStyle style_ = LineStyle::Solid;
     float curX_ = 0, curY_ = 0;
