@@ -32,6 +32,9 @@ public:
     void toggleMeasurements();
     void showHelp();
     void setPace(Pace pace);
+    // The window's start-up again at its current size (OrvaldeWindow::startAgain),
+    // forgetting what the pause stopped: nothing is left to resume.
+    void startAgain();
     Pace pace() const { return pace_; }
 
     // Return false, and report why, when the file could not be written.

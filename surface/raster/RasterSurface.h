@@ -48,6 +48,10 @@ public:
     void setTextPosition(float x, float y) override;
     void print(const std::string& text) override;
 
+    // Becomes a new surface of this logical size, with the same pixel ratio
+    // and byte order, as a fresh start would find it.
+    void reset(int logicalWidth, int logicalHeight);
+
     // Grows the image to cover a larger client area; never shrinks, keeps the
     // drawing and leaves the world mapping as it was.
     void ensureSize(int logicalWidth, int logicalHeight);
