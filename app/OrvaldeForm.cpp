@@ -1,6 +1,7 @@
 #include "app/OrvaldeForm.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "app/CurveTables.h"
@@ -20,12 +21,36 @@ WindowHost& OrvaldeForm::Window() {
     return d_.window;
 }
 
-void OrvaldeForm::Main() {
+void OrvaldeForm::Main() { StartUp(true); }
+
+void OrvaldeForm::StartAgain() {
+    // A new window's scroll bar: range 0 to 32767 at 0. Its change events
+    // would draw for the state that is being dropped.
+    forgetting_ = true;
+    d_.xthesi.setMinimum(0);
+    d_.xthesi.setMaximum(32767);
+    d_.xthesi.setValue(0);
+    forgetting_ = false;
+    for (TimerControl* timer : {&d_.timer1, &d_.timer2}) {
+        timer->setInterval(0);
+        timer->setEnabled(true);
+    }
+    sim_ = Simulation{};
+    loaded_ = false;
+    lastCycloidTick_ = {};
+    lastCircularTick_ = {};
+    StartUp(false);
+}
+
+void OrvaldeForm::StartUp(bool sizeWindow) {
     Constants& k = sim_.constants;
     DrawingSurface& surface = d_.surface;
 
-    Window().setOuterHeight(d_.window.screenHeight());
-    Window().setOuterWidth(d_.window.screenWidth());
+    WindowHost& window = Window();  // the load handler runs here, before any sizing
+    if (sizeWindow) {
+        window.setOuterHeight(window.screenHeight());
+        window.setOuterWidth(window.screenWidth());
+    }
     k.stringLength = 80;
     k.circleRadius = 20;
 
@@ -35,7 +60,7 @@ void OrvaldeForm::Main() {
     k.worldHalfWidth = 250 * (sw / sum);
     k.worldHalfHeight = 250 * (sh / sum);
 
-    Window().moveTo(0, 0);
+    if (sizeWindow) Window().moveTo(0, 0);
     surface.setWorld(-k.worldHalfWidth, k.worldHalfHeight, k.worldHalfWidth, -k.worldHalfHeight);
 
     // The value assignment raises the change event: the start scene is drawn
@@ -79,6 +104,7 @@ void OrvaldeForm::Form_Load() {
 }
 
 void OrvaldeForm::xthesi_Change() {
+    if (forgetting_) return;
     d_.surface.clear();
     DrawStartScene(sim_, d_.surface, d_.xthesi);
 }

@@ -32,6 +32,12 @@ public:
     // inside its first access.
     void Main();
 
+    // Start-up again for the window's current size, exactly as a fresh start
+    // at that size: the program's state, the scroll bar and the timers as a
+    // new window has them, then Main without sizing or moving the window. The
+    // shell hands it a new surface of the window's size first.
+    void StartAgain();
+
     void Form_Load();
     void xthesi_Change();
     void Command1_Click();  // "TIME ON"
@@ -60,12 +66,14 @@ public:
 
 private:
     WindowHost& Window();  // the first access creates the window: Form_Load runs
+    void StartUp(bool sizeWindow);
     void RunCycloidTick();
     void RunCircularTick();
 
     FormDevices d_;
     Simulation sim_;
     bool loaded_ = false;
+    bool forgetting_ = false;  // StartAgain is resetting the scroll bar
     CycloidTickReport lastCycloidTick_;
     CircularTickReport lastCircularTick_;
     TickObserver* observer_ = nullptr;

@@ -1,16 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Orvalde needs to build, run and test, only
-# those that are missing. Run as root (or with sudo available).
+# Installs the Debian packages Orvalde needs, only those that are missing. Run
+# as root (or with sudo available).
+#   install-deps.sh desktop   build and run the desktop edition (scripts/run.sh)
+#   install-deps.sh all       build and test both editions (scripts/test.sh)
 set -euo pipefail
 
-packages=(
+# Building and running the desktop edition; xvfb and xauth for the virtual
+# display the program's own hint points to when there is no screen.
+desktop=(
   cmake ninja-build g++ pkg-config ccache python3 gettext
-  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig libstb-dev
-  libgtest-dev libbenchmark-dev libboost-math-dev
-  xvfb xauth openbox x11-utils
+  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig
+  xvfb xauth
+)
+
+# Testing: the test libraries, the Clang tree, the window manager the window
+# is tried under, the packaging checks, and the browser edition's tool chain.
+tests=(
+  libstb-dev libgtest-dev libbenchmark-dev libboost-math-dev
+  clang libclang-rt-dev
+  openbox x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file
   emscripten nodejs chromium chromium-driver python3-selenium
 )
+
+case "${1:-}" in
+  desktop) packages=("${desktop[@]}") ;;
+  all) packages=("${desktop[@]}" "${tests[@]}") ;;
+  --list-desktop) printf '%s\n' "${desktop[@]}"; exit 0 ;;
+  --list-all) printf '%s\n' "${desktop[@]}" "${tests[@]}"; exit 0 ;;
+  *) echo "usage: $0 desktop|all" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Orvalde with its tests and runs every test:
-# once in the developer build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Then builds the release tree (the program, the
+# once in the developer build (GCC) and once built with Clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer, both with warnings as
+# errors. Then builds the release tree (the program, the
 # tools and orvalde-bench) and packages it as a .deb in build/release. Last it
-# builds the browser edition and tests it in headless Chromium.
+# builds the browser edition and tests it in headless Chromium, and checks
+# that the run left the working tree clean.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh all
 export QT_QPA_PLATFORM=offscreen
+# The browser tests' Python would leave __pycache__ in the tree.
+export PYTHONDONTWRITEBYTECODE=1
 
 echo "== catalogs"
 scripts/check-catalogs.sh
 jobs=$(nproc)
+# What the working tree holds before the run; the run must add nothing to it.
+tree_before=$(git status --porcelain 2>/dev/null || true)
 
 for preset in dev asan; do
   echo "== $preset build"
@@ -22,7 +28,7 @@ for preset in dev asan; do
 done
 
 echo "== release build and package"
-cmake --preset release >/dev/null
+cmake --preset release -DORVALDE_BUILD_BENCH=ON >/dev/null
 cmake --build --preset release -j "$jobs"
 (cd build/release && cpack >/dev/null)
 deb=$(ls build/release/orvalde_*.deb)
@@ -32,3 +38,11 @@ dpkg-deb --contents "$deb" | awk '{print $6}' | grep -E 'bin/orvalde$|\.desktop$
 echo "built $deb"
 
 JOBS="$jobs" scripts/test-web.sh
+
+echo "== clean tree"
+tree_after=$(git status --porcelain 2>/dev/null || true)
+if [[ "$tree_after" != "$tree_before" ]]; then
+  echo "test.sh: the run changed the working tree (git status --porcelain):" >&2
+  diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+  exit 1
+fi

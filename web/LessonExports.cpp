@@ -46,6 +46,14 @@ EMSCRIPTEN_KEEPALIVE void orvalde_lesson_start() {
     TheLesson().controls = std::make_unique<orvalde::WebLesson>(*orvalde::PageProgram());
 }
 
+// Start-up again at the window's inner size now.
+EMSCRIPTEN_KEEPALIVE void orvalde_start_again(int innerWidth, int innerHeight) {
+    if (Controls())
+        Controls()->startAgain(innerWidth, innerHeight);
+    else if (orvalde::PageProgram())
+        orvalde::PageProgram()->startAgain(innerWidth, innerHeight);
+}
+
 EMSCRIPTEN_KEEPALIVE void orvalde_toggle_pause() {
     if (Controls()) Controls()->togglePause();
 }

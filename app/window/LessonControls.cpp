@@ -84,6 +84,11 @@ void LessonControls::togglePause() {
     window_.dispatch([this] { pause_.toggle(window_.timer1(), window_.timer2()); });
 }
 
+void LessonControls::startAgain() {
+    pause_ = PauseSwitch{};
+    window_.startAgain();
+}
+
 void LessonControls::step() { window_.dispatch([this] { window_.form().Command7_Click(); }); }
 
 void LessonControls::toggleMeasurements() {

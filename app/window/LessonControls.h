@@ -33,6 +33,9 @@ public:
     void toggleMeasurements();
     void showHelp();
     void setPace(Pace pace);
+    // The window's start-up again at its current size (OrvaldeWindow::startAgain),
+    // forgetting what the pause stopped: nothing is left to resume.
+    void startAgain();
     Pace pace() const { return pace_; }
     // The key to the drawing (shown at first) and bold lines (off at first).
     void toggleLegend();

@@ -95,6 +95,15 @@ CommandButton* OrvaldeWindow::button(int number) const {
 
 void OrvaldeWindow::start() { dispatch([this] { form_->Main(); }); }
 
+void OrvaldeWindow::startAgain() {
+    dispatch([this] {
+        surface_.reset(width(), height());
+        form_->StartAgain();
+    });
+}
+
+void OrvaldeWindow::toggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
+
 void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
     {
         HandlerGate::Scope scope;

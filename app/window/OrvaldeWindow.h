@@ -32,6 +32,13 @@ public:
 
     // Runs start-up (Main) and paints what it drew.
     void start();
+    // Runs start-up again for the window's current size, on a new drawing of
+    // that size, exactly as a fresh start at that size; the window keeps its
+    // size and place.
+    void startAgain();
+    // Full screen and back, for projectors. Like any resize it leaves the
+    // picture as it is.
+    void toggleFullScreen();
 
     OrvaldeForm& form() { return *form_; }
     RasterSurface& surface() { return surface_; }

@@ -47,6 +47,10 @@ RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double deviceP
     dirty_.markAll();  // the first frame shows everything
 }
 
+void RasterSurface::reset(int logicalWidth, int logicalHeight) {
+    *this = RasterSurface(logicalWidth, logicalHeight, dpr_, image_.channelOrder());
+}
+
 void RasterSurface::setWorld(double left, double top, double right, double bottom) {
     const WorldMapping mapping = WorldMapping::fit(left, top, right, bottom, logicalWidth_, logicalHeight_);
     // A degenerate rectangle would map everything to infinity; keep the old one.

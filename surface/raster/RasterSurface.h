@@ -53,6 +53,10 @@ public:
     void setTextPosition(float x, float y) override;
     void print(const std::string& text) override;
 
+    // Becomes a new surface of this logical size, with the same pixel ratio
+    // and byte order, as a fresh start would find it.
+    void reset(int logicalWidth, int logicalHeight);
+
     // Grows the image to cover a larger client area; never shrinks, keeps the
     // drawing and leaves the world mapping as it was.
     void ensureSize(int logicalWidth, int logicalHeight);
@@ -87,12 +91,13 @@ private:
     void fillBackground();
     TrackedPixels pixels() { return TrackedPixels(image_, dirty_); }
 
+    // back_ comes before image_: the constructor fills the first image with it.
+    Rgb back_{255, 255, 255};
     double dpr_;
     int logicalWidth_, logicalHeight_;
     PixelImage image_;
     WorldMapping world_;
     double scaleWidth_, scaleHeight_;
-    Rgb back_{255, 255, 255};
     int width_ = 1;
     int penScale_ = 1;
     int eraseScale_ = 1;

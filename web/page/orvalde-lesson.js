@@ -57,6 +57,8 @@ class OrvaldeLesson {
 
   togglePause() { this.act(() => this.module._orvalde_toggle_pause()); }
   step() { this.act(() => this.module._orvalde_step()); }
+  // The program's start-up again for the window's size now.
+  startAgain() { this.act(() => this.module._orvalde_start_again(window.innerWidth, window.innerHeight)); }
   setPace(pace) { this.module._orvalde_set_pace(pace); }
   pace() { return this.module.UTF8ToString(this.module._orvalde_pace_label(this.module._orvalde_pace())); }
   toggleMeasurements() {

@@ -31,6 +31,12 @@ void WebLesson::togglePause() {
     program_.run([this] { pause_.toggle(program_.timer1(), program_.timer2()); });
 }
 
+void WebLesson::startAgain(int innerWidth, int innerHeight) {
+    if (program_.modal()) return;
+    pause_ = PauseSwitch{};
+    program_.startAgain(innerWidth, innerHeight);
+}
+
 void WebLesson::step() {
     program_.run([this] { program_.form().Command7_Click(); });
 }

@@ -28,6 +28,9 @@ public:
     // Space: pauses whatever runs, or resumes what the pause stopped.
     void togglePause();
     bool paused() const { return pause_.paused(); }
+    // The program's start-up again at the window's inner size
+    // (WebOrvalde::startAgain), forgetting what the pause stopped.
+    void startAgain(int innerWidth, int innerHeight);
     // S or →: as "STEP".
     void step();
     void setPace(Pace pace);

@@ -32,6 +32,14 @@ void WebOrvalde::start() {
     dispatch([this] { form_.Main(); });
 }
 
+void WebOrvalde::startAgain(int innerWidth, int innerHeight) {
+    dispatch([this, w = std::max(1, innerWidth), h = std::max(1, innerHeight)] {
+        surface_.reset(w, h);
+        window_.setScreen(w, h);
+        form_.StartAgain();
+    });
+}
+
 void WebOrvalde::click(int number) {
     if (onClick && number >= 1 && number <= 9 && depth_ == 0 && !modal()) onClick(number);
     OrvaldeForm& f = form_;

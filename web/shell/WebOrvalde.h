@@ -27,6 +27,9 @@ public:
 
     // Start-up: Main, as on the desktop.
     void start();
+    // Start-up again for the window's inner size now, on a new drawing of
+    // that size, exactly as a page loaded at that size starts.
+    void startAgain(int innerWidth, int innerHeight);
     // Button CommandN was pressed (1..9); other numbers are ignored.
     void click(int number);
     // Told of every press that reaches a handler, before it runs; may be empty.

@@ -31,6 +31,11 @@ public:
         clientWidth_ = std::max(1.0, width);
         grow_(clientWidth_, clientHeight_);
     }
+    // The window's inner size is the screen again, as when the page loads.
+    void setScreen(double width, double height) {
+        screenWidth_ = clientWidth_ = width;
+        screenHeight_ = clientHeight_ = height;
+    }
     void moveTo(double, double) override {}
     double clientWidth() const override { return clientWidth_; }
     double clientHeight() const override { return clientHeight_; }
