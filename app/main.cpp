@@ -4,7 +4,9 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
+#include "app/about/About.h"
 #include "app/cli/CommandLine.h"
 #include "app/window/LessonControls.h"
 #include "app/window/OrvaldeWindow.h"
@@ -34,7 +36,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const QString program = arguments.isEmpty() ? QString("orvalde") : arguments.first();
 
-    const orvalde::CommandLineOutcome outcome = orvalde::ReadCommandLine(arguments, ORVALDE_VERSION);
+    const std::string_view aboutVersion = orvalde::About().version;
+    const QString version = QString::fromUtf8(aboutVersion.data(), static_cast<qsizetype>(aboutVersion.size()));
+    const orvalde::CommandLineOutcome outcome = orvalde::ReadCommandLine(arguments, version);
     if (!outcome.run) {
         std::fputs(outcome.out.toLocal8Bit().constData(), stdout);
         std::fputs(outcome.err.toLocal8Bit().constData(), stderr);
@@ -47,7 +51,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvalde");
-    QApplication::setApplicationVersion(ORVALDE_VERSION);
+    QApplication::setApplicationVersion(version);
     QApplication::setDesktopFileName("org.orvalde.Orvalde");
     // One look on every desktop, so that the captions fit as measured;
     // -style or QT_STYLE_OVERRIDE still choose another.

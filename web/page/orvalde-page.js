@@ -83,6 +83,8 @@
     m._orvalde_start(window.innerWidth, window.innerHeight, devicePixelRatio);
     refresh();
     const lesson = new OrvaldeLesson(m, { act, canvas: picture.canvas, controls, message: dialog });
+    // "About Orvalde": about.show() is the action.
+    const about = new OrvaldeAbout(m);
 
     window.addEventListener('resize', () => {
       m._orvalde_resize(window.innerWidth, window.innerHeight);
@@ -100,6 +102,7 @@
     window.orvalde = Object.freeze({
       counters: () => Object.freeze({ cycloid: m._orvalde_counter(0), circular: m._orvalde_counter(1) }),
       ...lesson.view(),
+      showAbout: () => about.show(),
     });
   }
 })();
