@@ -27,8 +27,8 @@ function(orvalde_licence_block out file name)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# "YYYY-MM-DD" as the changelog's "Tue, 08 Dec 2026 12:00:00 +0000".
-function(orvalde_rfc2822_noon out date)
+# "YYYY-MM-DD" and an hour as the changelog's "Tue, 08 Dec 2026 12:00:00 +0000".
+function(orvalde_rfc2822 out date hour)
   string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${date}")
   set(y ${CMAKE_MATCH_1})
   math(EXPR m "1${CMAKE_MATCH_2} - 100")
@@ -46,12 +46,17 @@ function(orvalde_rfc2822_noon out date)
   list(GET months ${i} month)
   string(SUBSTRING "${date}" 0 4 year)
   string(SUBSTRING "${date}" 8 2 dd)
-  set(${out} "${day}, ${dd} ${month} ${year} 12:00:00 +0000" PARENT_SCOPE)
+  if(hour LESS 10)
+    set(hour "0${hour}")
+  endif()
+  set(${out} "${day}, ${dd} ${month} ${year} ${hour}:00:00 +0000" PARENT_SCOPE)
 endfunction()
 
 # CHANGELOG.md (Keep a Changelog) as a Debian changelog in `out_file`: one
 # entry per "## [X.Y.Z] - date", its "### Section" as "* Section:" and its
-# items below it.
+# items below it. CHANGELOG.md gives days only, while every Debian entry must
+# be later than the one before it (reproducible builds take their time from
+# the latest): the latest is stamped at noon, each older one an hour earlier.
 function(orvalde_debian_changelog markdown out_file package maintainer)
   file(READ "${markdown}" text)
   # Lines become list items: keep their semicolons out of the way.
@@ -60,9 +65,13 @@ function(orvalde_debian_changelog markdown out_file package maintainer)
   string(REPLACE "\n" ";" lines "${text}")
   set(result "")
   set(trailer "")
+  set(hour 12)
   foreach(line IN LISTS lines)
     if(line MATCHES "^## \\[([0-9.]+)\\] - ([0-9-]+)$")
-      orvalde_rfc2822_noon(when "${CMAKE_MATCH_2}")
+      orvalde_rfc2822(when "${CMAKE_MATCH_2}" ${hour})
+      if(hour GREATER 0)
+        math(EXPR hour "${hour} - 1")
+      endif()
       string(APPEND result "${trailer}${package} (${CMAKE_MATCH_1}) unstable; urgency=medium\n")
       set(trailer "\n -- ${maintainer}  ${when}\n\n")
     elseif(trailer STREQUAL "")

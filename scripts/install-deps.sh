@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fontconfig libstb-dev
   libgtest-dev libbenchmark-dev libboost-math-dev
   xvfb xauth openbox x11-utils
-  desktop-file-utils appstream groff-base dpkg-dev file
+  desktop-file-utils appstream groff-base dpkg-dev file lintian
   emscripten nodejs chromium chromium-driver python3-selenium
 )
 
