@@ -18,9 +18,13 @@ file(MAKE_DIRECTORY "${stage}/${NAME}")
 file(GLOB web_files LIST_DIRECTORIES false "${WEB_DIR}/*")
 file(COPY ${web_files} ${EXTRA_FILES} DESTINATION "${stage}/${NAME}")
 
+# Files named one by one in sorted order: the directory's own order differs
+# from one file system to another.
+file(GLOB members LIST_DIRECTORIES false RELATIVE "${stage}" "${stage}/${NAME}/*")
+list(SORT members)
 set(zip "${OUT_DIR}/${NAME}.zip")
 file(REMOVE "${zip}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip "--mtime=${DATE} 00:00:00 UTC" "${NAME}"
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip "--mtime=${DATE} 00:00:00 UTC" ${members}
   WORKING_DIRECTORY "${stage}" RESULT_VARIABLE failed)
 file(REMOVE_RECURSE "${stage}")
 if(failed)
