@@ -82,10 +82,10 @@ private:
 
     double dpr_;
     int logicalWidth_, logicalHeight_;
+    Rgb back_{255, 255, 255};  // before image_, which starts filled with it
     PixelImage image_;
     WorldMapping world_;
     double scaleWidth_, scaleHeight_;
-    Rgb back_{255, 255, 255};
     int width_ = 1;
     LineStyle style_ = LineStyle::Solid;
     float curX_ = 0, curY_ = 0;
