@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include <string_view>
 
+#include "app/about/About.h"
 #include "app/cli/CommandLine.h"
 #include "app/window/DesktopLanguage.h"
 #include "app/cli/DisplayProbe.h"
@@ -71,7 +73,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const QString program = arguments.isEmpty() ? QString("orvalde") : arguments.first();
 
-    const orvalde::CommandLineOutcome outcome = orvalde::ReadCommandLine(arguments, ORVALDE_VERSION);
+    const std::string_view aboutVersion = orvalde::About().version;
+    const QString version = QString::fromUtf8(aboutVersion.data(), static_cast<qsizetype>(aboutVersion.size()));
+    const orvalde::CommandLineOutcome outcome = orvalde::ReadCommandLine(arguments, version);
     if (!outcome.run) {
         std::fputs(outcome.out.toLocal8Bit().constData(), stdout);
         std::fputs(outcome.err.toLocal8Bit().constData(), stderr);
@@ -87,7 +91,7 @@ int main(int argc, char** argv) {
         outcome.language.isEmpty() ? orvalde::MatchLanguage(orvalde::EnvironmentPreferences(std::getenv))
                                    : outcome.language.toStdString());
     QApplication::setApplicationName("Orvalde");
-    QApplication::setApplicationVersion(ORVALDE_VERSION);
+    QApplication::setApplicationVersion(version);
     QApplication::setDesktopFileName("org.orvalde.Orvalde");
     // One look on every desktop, so that the captions fit as measured;
     // -style or QT_STYLE_OVERRIDE still choose another.

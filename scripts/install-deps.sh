@@ -19,7 +19,7 @@ tests=(
   libstb-dev libgtest-dev libbenchmark-dev libboost-math-dev
   clang libclang-rt-dev
   openbox x11-utils
-  desktop-file-utils appstream groff-base dpkg-dev file
+  desktop-file-utils appstream groff-base dpkg-dev file lintian
   emscripten nodejs chromium chromium-driver python3-selenium
 )
 

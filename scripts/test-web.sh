@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the browser edition into build/web and tests it: the physics on node
-# against the native build, the size of the folder, then the page itself in
-# headless Chromium. Needs the developer build (build/dev) for the native
-# orvalde-trace and orvalde-snapshot.
+# Builds the browser edition into build/web and its download archive
+# build/orvalde-web-<version>.zip, and tests them: the physics on node against
+# the native build, the size of the folder, the page itself in headless
+# Chromium, then the archive unpacked elsewhere. Needs the developer build
+# (build/dev) for the native orvalde-trace and orvalde-snapshot, and for the
+# version the archive's page must show.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +14,7 @@ started=$(date +%s)
 
 echo "== web: the native tools it is compared with"
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j "${JOBS:-2}" --target orvalde-trace orvalde-snapshot
+cmake --build --preset dev -j "${JOBS:-2}" --target orvalde-trace orvalde-snapshot orvalde
 
 echo "== web build"
 cmake --preset web >/dev/null
@@ -37,6 +39,12 @@ echo "== web: the lesson's keys, panel, sweep and saving in headless Chromium"
 
 echo "== web: the page in Greek and switching language in headless Chromium"
 /usr/bin/python3 web/tests/test_language.py
+
+echo "== web: the archive unpacked in a fresh folder, in headless Chromium"
+version=$(QT_QPA_PLATFORM=offscreen build/dev/orvalde --version | cut -d' ' -f2)
+archive=build/orvalde-web-$version.zip
+echo "$archive: $(stat -c %s "$archive") bytes"
+ORVALDE_VERSION="$version" ORVALDE_ARCHIVE="$archive" /usr/bin/python3 web/tests/test_archive.py
 
 echo "== web: bench.html (figures only, not a test)"
 /usr/bin/python3 web/tests/run_bench.py build/web || echo "bench.html did not finish" >&2

@@ -30,11 +30,15 @@ done
 echo "== release build and package"
 cmake --preset release -DORVALDE_BUILD_BENCH=ON >/dev/null
 cmake --build --preset release -j "$jobs"
+# Only this version's package: an older one left behind would be checked instead.
+rm -f build/release/orvalde_*.deb
 (cd build/release && cpack >/dev/null)
 deb=$(ls build/release/orvalde_*.deb)
 dpkg-deb --field "$deb" Package Version Depends
-dpkg-deb --contents "$deb" | awk '{print $6}' | grep -E 'bin/orvalde$|\.desktop$|metainfo\.xml$|orvalde\.1$|hicolor/.*/orvalde\.(svg|png)$' |
-  wc -l | grep -qx 8 || { echo "test.sh: $deb lacks some of its files" >&2; exit 1; }
+dpkg-deb --contents "$deb" | awk '{print $6}' |
+  grep -E 'bin/orvalde$|\.desktop$|metainfo\.xml$|orvalde\.1\.gz$|hicolor/.*/orvalde\.(svg|png)$|doc/orvalde/(copyright|changelog\.gz)$' |
+  wc -l | grep -qx 10 || { echo "test.sh: $deb lacks some of its files" >&2; exit 1; }
+scripts/check-deb.sh "$deb" build/release/orvalde
 echo "built $deb"
 
 JOBS="$jobs" scripts/test-web.sh

@@ -93,6 +93,8 @@
     m._orvalde_start(window.innerWidth, window.innerHeight, devicePixelRatio);
     refresh();
     const lesson = new OrvaldeLesson(m, { act, canvas: picture.canvas, controls, message: dialog });
+    // "About Orvalde": about.show() is the action.
+    const about = new OrvaldeAbout(m);
 
     window.addEventListener('resize', () => {
       m._orvalde_resize(window.innerWidth, window.innerHeight);
@@ -113,6 +115,7 @@
       // Switches the whole page at once; false for a language it does not speak.
       setLanguage: (code) => OrvaldeLanguage.switchTo(code),
       ...lesson.view(),
+      showAbout: () => about.show(),
     });
   }
 })();

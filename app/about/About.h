@@ -1,0 +1,32 @@
+#pragma once
+// What "About Orvalde" shows, the same in both editions. The version is the
+// build's project version; the licence and the notices are LICENSE and
+// THIRD-PARTY.md as they were when the build was configured.
+
+#include <string>
+#include <string_view>
+
+namespace orvalde {
+
+struct AboutContent {
+    std::string_view name;         // "Orvalde"
+    std::string_view version;      // "1.2.0"
+    std::string_view copyright;    // the copyright line of LICENSE
+    std::string_view licenceName;  // "MIT"
+    std::string_view licenceText;  // LICENSE, whole
+    std::string_view notices;      // THIRD-PARTY.md, whole (Markdown)
+    std::string_view homepage;
+};
+
+const AboutContent& About();
+
+// The head of the About window as plain lines: name and version, copyright,
+// licence, home page.
+std::string AboutSummary();
+
+// The notices as plain text for a shell that does not render Markdown: the
+// code fences and the comments that mark the licences for the package's
+// copyright file are left out; everything else is kept as written.
+std::string PlainNotices();
+
+}  // namespace orvalde

@@ -1,0 +1,26 @@
+// "About Orvalde" for the page, from the same content as the desktop's.
+
+#include <emscripten/emscripten.h>
+
+#include <array>
+#include <string>
+
+#include "app/about/About.h"
+
+extern "C" {
+
+// 0 name, 1 version, 2 copyright, 3 licence's name, 4 licence's text,
+// 5 third-party notices (plain text), 6 home page; "" for anything else.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_about(int field) {
+    static const std::array<std::string, 7> fields = [] {
+        const orvalde::AboutContent& a = orvalde::About();
+        return std::array<std::string, 7>{std::string(a.name),        std::string(a.version),
+                                          std::string(a.copyright),   std::string(a.licenceName),
+                                          std::string(a.licenceText), orvalde::PlainNotices(),
+                                          std::string(a.homepage)};
+    }();
+    return field >= 0 && field < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(field)].c_str()
+                                                                 : "";
+}
+
+}  // extern "C"
