@@ -88,7 +88,7 @@ class Greek(LanguageTest):
             self.assertEqual(self.button(number).get_property("textContent"), caption)
         self.run_and_open_panel()
         readout = self.text("readout")
-        self.assertRegex(readout, r"^κυκλοειδές: t = \d+,\d s, \d+ αιωρήσεις, περίοδος 17,77\d\d s")
+        self.assertRegex(readout, r"^κυκλοειδές: t = \d+,\d s, \d+ διελεύσεις από το κατώτατο σημείο, περίοδος 17,77\d\d s")
         ticks = b.script("return [...document.querySelectorAll('#period-plot text')].map((t) => t.textContent)")
         self.assertIn("Περίοδος συναρτήσει του αρχικού ύψους", ticks)
         self.assertTrue(any(re.fullmatch(r"\d+,\d+", t) for t in ticks), ticks)
