@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/cli/CommandLine.h"
+#include "app/window/LabWindow.h"
 #include "app/window/LessonControls.h"
 #include "app/window/OrvaldeWindow.h"
 
@@ -53,6 +54,11 @@ int main(int argc, char** argv) {
     // -style or QT_STYLE_OVERRIDE still choose another.
     if (!AsksFor(arguments, "style") && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
         QApplication::setStyle(QStyleFactory::create("Fusion"));
+    }
+    if (outcome.laboratory) {
+        orvalde::LabWindow lab;
+        lab.show();
+        return QApplication::exec();
     }
     orvalde::OrvaldeWindow window;
     orvalde::LessonControls lesson(window);

@@ -16,11 +16,13 @@ LabLayout LayoutLab(double width, double height, double length) {
         TrackView& v = l.tracks[i];
         v.box = {width / 2 * i, 0, width / 2, top};
         // Caption above, arrival strip and spread below.
+        const double above = l.text * 3.2 + l.bobRadius, below = l.text * 5.5 + l.bobRadius;
         const double usableW = v.box.width - 2 * l.bobRadius - 16;
-        const double usableH = v.box.height - l.text * 7.5 - 2 * l.bobRadius;
+        const double usableH = v.box.height - above - below;
         v.scale = std::max(1e-9, std::min(usableW / (1.8 * length), usableH / (0.5 * length)));
         v.originX = v.box.x + v.box.width / 2;
-        v.originY = v.box.y + l.text * 2.2 + l.bobRadius + 0.5 * length * v.scale;
+        // The path in the middle of the room it has.
+        v.originY = v.box.y + above + (usableH + 0.5 * length * v.scale) / 2;
     }
     const double plotW = width / 3;
     for (int i = 0; i < 3; ++i) l.plots[i] = {plotW * i, top, plotW, height - top};

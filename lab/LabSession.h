@@ -12,6 +12,7 @@
 
 #include "lab/LabLayout.h"
 #include "lab/LabSetup.h"
+#include "lab/LabTexts.h"
 #include "lab/Race.h"
 #include "measure/TickPacer.h"
 
@@ -30,6 +31,14 @@ struct Selection {
     std::size_t bob = 0;  // from 0
     friend bool operator==(const Selection&, const Selection&) = default;
 };
+
+struct GravityPreset {
+    const char* name;
+    double gravity;  // m/s²
+};
+inline constexpr GravityPreset kGravityPresets[] = {{labtext::kEarth, 9.81},   {labtext::kMoon, 1.62},
+                                                    {labtext::kMars, 3.71},    {labtext::kJupiter, 24.79},
+                                                    {labtext::kApparatus, 10}};
 
 // Simulated seconds per real second at each pace: ¼× … 24× as in the apparatus.
 double PaceFactor(Pace pace);

@@ -45,6 +45,13 @@ std::vector<ArrivalRow> ArrivalRows(const Race& race) {
     return rows;
 }
 
+std::vector<std::string> ArrivalCells(const ArrivalRow& row) {
+    auto seconds = [](const std::optional<double>& t) { return t ? labtext::Format("%.6f", *t) : std::string(); };
+    char height[40];
+    std::snprintf(height, sizeof height, "%.4g", row.height);
+    return {TrackName(row.track), std::to_string(row.bob), height, seconds(row.arrival), seconds(row.theory)};
+}
+
 std::string RaceCsv(const Race& race) {
     std::string csv = "track,bob,height,arrival,theory\n";
     for (const ArrivalRow& row : ArrivalRows(race)) {

@@ -24,6 +24,10 @@ std::vector<ArrivalRow> ArrivalRows(const Race& race);
 
 const char* TrackName(Track track);  // "cycloid", "circle"
 
+// The row's cells as the tables show them: track, bob, height in metres,
+// arrival and theory in seconds to six decimals, empty where unknown.
+std::vector<std::string> ArrivalCells(const ArrivalRow& row);
+
 // "track,bob,height,arrival,theory" and a row per bob; numbers %.17g, empty
 // fields for what is not known.
 std::string RaceCsv(const Race& race);

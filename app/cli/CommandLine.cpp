@@ -58,8 +58,11 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
         "with their velocity, force, tension and weight arrows, for teaching mechanics.");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption showVersion(QStringList{"v", "version"}, "Show the version and exit.");
+    const QCommandLineOption lab(QStringList{"lab"},
+                                 "Open the laboratory: bobs raced on a cycloid and on a circle of the same length.");
     parser.addOption(help);
     parser.addOption(showVersion);
+    parser.addOption(lab);
 
     CommandLineOutcome outcome;
     const QString program = "orvalde";
@@ -80,6 +83,8 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
     } else if (!parser.positionalArguments().isEmpty()) {
         outcome = {false, 2, {}, program + ": unexpected argument '" + parser.positionalArguments().first() +
                                      "' (see orvalde --help)\n"};
+    } else {
+        outcome.laboratory = parser.isSet(lab);
     }
     return outcome;
 }

@@ -13,6 +13,7 @@ struct CommandLineOutcome {
     int exitCode = 0;   // 0 for --help and --version, 2 for a bad argument
     QString out;        // for stdout
     QString err;        // one line for stderr
+    bool laboratory = false;  // --lab: open the laboratory instead of the pendulum
 };
 
 // arguments as main received them, the program's name first.
