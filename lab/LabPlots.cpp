@@ -10,7 +10,7 @@
 namespace orvalde {
 namespace {
 
-constexpr std::size_t kMaxPoints = 300;  // per series: a point every pixel or two
+constexpr std::size_t kMaxPoints = 120;  // per series: a point every four pixels or so
 
 const char* TrackWord(Track track) { return TrackName(track); }
 

@@ -147,7 +147,7 @@ LabScene BuildLabScene(const LabSession& session) {
     LabScene scene;
     scene.width = layout.width;
     scene.height = layout.height;
-    scene.rects.push_back({{0, 0, layout.width, layout.height}, kWhite, true, {}, 0});
+    // The panels and plots cover the whole view: no background under them.
     for (Track track : kTracks) AppendTrack(scene, session, track);
     AppendEnergyBars(scene, layout.plots[0], session, layout.text);
     AppendPlot(scene, layout.plots[1], DisplacementPlot(session), layout.text);

@@ -33,7 +33,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        PaintLabScene(painter, BuildLabScene(session_));
+        painter_.paint(painter, BuildLabScene(session_));
     }
     void resizeEvent(QResizeEvent*) override { session_.setView(width(), height()); }
     void mousePressEvent(QMouseEvent* e) override {
@@ -54,6 +54,7 @@ private:
     }
     LabSession& session_;
     LabWindow& window_;
+    LabPainter painter_;
 };
 
 namespace {
