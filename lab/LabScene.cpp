@@ -54,7 +54,7 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     // The path, and a mark at its lowest point.
     SceneLine path{{}, kPath, std::max(2.0, t / 5)};
     const double limit = CoordinateLimit(track);
-    constexpr int kPoints = 160;
+    constexpr int kPoints = 96;
     for (int i = 0; i <= kPoints; ++i) {
         const PathPoint px = view.toPixels(PositionOn(track, p.length, -limit + 2 * limit * i / kPoints));
         path.points.push_back({px.x, px.y});
@@ -136,7 +136,8 @@ void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double
                        false, true});
     for (const PlotSeries& series : plot.series) {
         if (series.points.size() < 2) continue;
-        SceneLine line{{}, series.colour, 2};
+        // Hairlines: both painters draw them several times faster than thicker lines.
+        SceneLine line{{}, series.colour, 1};
         for (const PlotPoint& p : series.points) line.points.push_back({mapX(p.x), mapY(p.y)});
         s.lines.push_back(std::move(line));
     }

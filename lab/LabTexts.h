@@ -64,7 +64,7 @@ inline constexpr const char* kColumnArrival = "arrival";
 inline constexpr const char* kColumnTheory = "theory";
 inline constexpr const char* kSpreadTogether = "%s: all %s within %s s";
 inline constexpr const char* kSpreadApart = "%s: %s s between first and last";
-inline constexpr const char* kSpreadWaiting = "%s: %s of %s arrived";
+inline constexpr const char* kSpreadWaiting = "%s: %s of %s arrived so far";
 inline constexpr const char* kNotReleased = "Set the heights, then press Release.";
 
 // Scene and plots.

@@ -77,7 +77,7 @@ std::vector<std::string> SpreadSentences(const Race& race) {
         const int count = static_cast<int>(bobs.size());
         const std::string name = TrackName(track);
         if (arrived < count) {
-            lines.push_back(Fill(kSpreadWaiting, {name, CountWord(arrived), CountWord(count)}));
+            lines.push_back(Fill(kSpreadWaiting, {name, std::to_string(arrived), std::to_string(count)}));
         } else if (last - first < 0.001) {
             lines.push_back(Fill(kSpreadTogether, {name, CountWord(count), Within(last - first)}));
         } else {

@@ -15,8 +15,10 @@ function drawLabScene(ctx, scene) {
       ctx.strokeRect(x, y, w, h);
     }
   }
-  ctx.lineJoin = 'round';
-  ctx.lineCap = 'round';
+  // Bevelled joins and flat ends as on the desktop; round ones cost the
+  // software canvas several times as much on these smooth curves.
+  ctx.lineJoin = 'bevel';
+  ctx.lineCap = 'butt';
   for (const [colour, width, p] of scene.lines) {
     if (p.length < 4) continue;
     ctx.beginPath();

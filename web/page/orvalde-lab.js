@@ -80,6 +80,8 @@
       $('pace').value = String(state.pace);
       $('reveal').hidden = !state.gravityHidden;
       $('gravity-value').textContent = state.gravityText;
+      const preset = t.presets.findIndex(([, g]) => g === state.g);
+      $('gravity').selectedIndex = state.gravityHidden ? t.presets.length : preset;
       for (const id of ['length', 'mass', 'damping']) {
         if (document.activeElement !== $(id)) $(id).value = state[id];
       }
@@ -131,7 +133,6 @@
       } else {
         say(text(m._orvalde_lab_set(Number(value), NaN, NaN, NaN)));
       }
-      $('gravity').selectedIndex = -1;
       update();
     });
     for (const [id, index] of [['length', 1], ['mass', 2], ['damping', 3]]) {

@@ -1,5 +1,6 @@
 #include "web/shell/LabJson.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -10,7 +11,7 @@
 namespace orvalde {
 namespace {
 
-void Number(std::string& out, double v, const char* format = "%.2f") {
+void Number(std::string& out, double v, const char* format) {
     if (!std::isfinite(v)) {
         out += "null";
         return;
@@ -18,6 +19,30 @@ void Number(std::string& out, double v, const char* format = "%.2f") {
     char text[40];
     std::snprintf(text, sizeof text, format, v);
     out += text;
+}
+
+// Pixels to two decimals, without printf: a scene has thousands of them and
+// printf would take most of the frame in the browser.
+void Number(std::string& out, double v) {
+    if (!std::isfinite(v) || std::fabs(v) > 1e15) {
+        Number(out, v, "%.2f");
+        return;
+    }
+    long long hundredths = std::llround(v * 100);
+    if (hundredths < 0) {
+        out += '-';
+        hundredths = -hundredths;
+    }
+    char text[24];
+    auto [end, ec] = std::to_chars(text, text + sizeof text, hundredths / 100);
+    (void)ec;
+    out.append(text, end);
+    const int rest = static_cast<int>(hundredths % 100);
+    if (rest) {
+        out += '.';
+        out += static_cast<char>('0' + rest / 10);
+        if (rest % 10) out += static_cast<char>('0' + rest % 10);
+    }
 }
 
 std::string Colour(Rgb c) {
