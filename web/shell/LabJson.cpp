@@ -130,7 +130,12 @@ std::string LabStateJson(const LabSession& s) {
     Number(out, p.mass, "%.17g");
     out += ",\"damping\":";
     Number(out, p.damping, "%.17g");
-    out += ",\"query\":" + JsonString(SerialiseLabSetup(s.setup()));
+    // A hidden gravity stays out of the link as well: the link then leaves
+    // g to its default.
+    LabSetup setup = s.setup();
+    std::string query = SerialiseLabSetup(setup);
+    if (s.gravityHidden()) query.erase(0, query.find('&') + 1);
+    out += ",\"query\":" + JsonString(query);
     out += ",\"status\":" + JsonString(s.released() ? "" : labtext::kNotReleased);
     out += ",\"rows\":[";
     const std::vector<ArrivalRow> rows = ArrivalRows(s.race());
