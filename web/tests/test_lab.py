@@ -46,7 +46,7 @@ class LabTest(PageTest):
     def path_end(self, track):
         """The top of the path on the release side, in canvas pixels."""
         scene = self.browser.script("return window.orvaldeLab.scene()")
-        paths = [points for _, width, points in scene["lines"] if len(points) > 200]
+        paths = [points for _, width, points in scene["lines"] if width > 1.5 and len(points) > 100]
         points = paths[0 if track == "cycloid" else 1]
         return points[0], points[1]
 
