@@ -15,6 +15,7 @@
 #include "app/window/DesktopLanguage.h"
 #include "app/cli/DisplayProbe.h"
 #include "app/cli/RuntimeDir.h"
+#include "app/window/LabWindow.h"
 #include "app/window/LessonControls.h"
 #include "app/window/OrvaldeWindow.h"
 #include "language/LanguageChoice.h"
@@ -97,6 +98,11 @@ int main(int argc, char** argv) {
     // -style or QT_STYLE_OVERRIDE still choose another.
     if (!AsksFor(arguments, "style") && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
         QApplication::setStyle(QStyleFactory::create("Fusion"));
+    }
+    if (outcome.laboratory) {
+        orvalde::LabWindow lab;
+        lab.show();
+        return QApplication::exec();
     }
     orvalde::OrvaldeWindow window;
     orvalde::LessonControls lesson(window);

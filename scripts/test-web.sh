@@ -37,6 +37,9 @@ ORVALDE_SNAPSHOT=build/dev/orvalde-snapshot /usr/bin/python3 web/tests/test_page
 echo "== web: the lesson's keys, panel, sweep and saving in headless Chromium"
 /usr/bin/python3 web/tests/test_lesson.py
 
+echo "== web: the laboratory's drags, keys, race, table and link in headless Chromium"
+/usr/bin/python3 web/tests/test_lab.py
+
 echo "== web: the page in Greek and switching language in headless Chromium"
 /usr/bin/python3 web/tests/test_language.py
 

@@ -60,6 +60,8 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
         "with their velocity, force, tension and weight arrows, for teaching mechanics.");
     const QCommandLineOption help(QStringList{"h", "help"}, "Show this help and exit.");
     const QCommandLineOption showVersion(QStringList{"v", "version"}, "Show the version and exit.");
+    const QCommandLineOption lab(QStringList{"lab"},
+                                 "Open the laboratory: bobs raced on a cycloid and on a circle of the same length.");
     QStringList codes;
     for (const std::string& code : AvailableLanguages()) codes << QString::fromStdString(code);
     const QCommandLineOption language(QStringList{"lang"},
@@ -69,6 +71,7 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
     parser.addOption(help);
     parser.addOption(showVersion);
     parser.addOption(language);
+    parser.addOption(lab);
 
     CommandLineOutcome outcome;
     const QString program = "orvalde";
@@ -95,6 +98,7 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
     } else if (parser.isSet(language)) {
         outcome.language = parser.value(language);
     }
+    if (outcome.run) outcome.laboratory = parser.isSet(lab);
     return outcome;
 }
 

@@ -15,6 +15,7 @@ struct CommandLineOutcome {
     QString out;        // for stdout
     QString err;        // one line for stderr
     QString language{};  // --lang's code; empty: the environment's
+    bool laboratory = false;  // --lab: open the laboratory instead of the pendulum
 };
 
 // arguments as main received them, the program's name first.

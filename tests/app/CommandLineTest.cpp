@@ -26,6 +26,10 @@ TEST(CommandLine, AnswersHelpAndVersionOnStdout) {
         EXPECT_EQ(version.out, "orvalde 1.2.3\n");
     }
     EXPECT_TRUE(Read({}).run);
+    EXPECT_FALSE(Read({}).laboratory);
+    EXPECT_TRUE(Read({"--lab"}).run);
+    EXPECT_TRUE(Read({"--lab", "-platform", "offscreen"}).laboratory);
+    EXPECT_TRUE(help.out.contains("--lab"));
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnowInOneLine) {

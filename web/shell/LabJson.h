@@ -1,0 +1,25 @@
+#pragma once
+// The laboratory for the page, as JSON: the scene's shapes for the canvas,
+// the state the controls and the arrival table show, and the texts of the
+// controls, so that the page holds no English of its own.
+
+#include <string>
+
+#include "lab/LabScene.h"
+#include "lab/LabSession.h"
+
+namespace orvalde {
+
+// {"width","height","rects":[[x,y,w,h,fill|null,stroke|null,strokeWidth]],
+//  "lines":[[colour,width,[x0,y0,x1,y1,…]]],"discs":[[x,y,r,fill,outline,outlineWidth]],
+//  "texts":[[x,y,text,size,colour,align 0 left|1 centre|2 right,bold 0|1,vertical 0|1]]}
+std::string LabSceneJson(const LabScene& scene);
+
+// {"revision","released","paused","pace","gravityHidden","gravityText","g","length","mass","damping",
+//  "query","status","rows":[[track,bob,height,arrival,theory]],"spread":[…]}
+std::string LabStateJson(const LabSession& session);
+
+// The controls' texts by name: {"release":"Release",…,"presets":[[name,g]],"paces":[…]}.
+std::string LabTextsJson();
+
+}  // namespace orvalde
