@@ -31,7 +31,9 @@ public:
         notices_ = new QTextBrowser(this);
         notices_->setObjectName("aboutNotices");
         notices_->setOpenExternalLinks(true);
-        buttons_ = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        // Not a standard button: Qt would put its own text back on a switch.
+        buttons_ = new QDialogButtonBox(this);
+        close_ = buttons_->addButton(QString(), QDialogButtonBox::RejectRole);
         connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
         auto* layout = new QVBoxLayout(this);
@@ -62,12 +64,13 @@ private:
         // (they carry their own heading).
         notices_->setMarkdown("# " + QString::fromStdString(words.licenceHeading) + "\n\n```text\n" +
                               Text(about.licenceText) + "```\n\n" + Text(about.notices));
-        buttons_->button(QDialogButtonBox::Close)->setText(QString::fromStdString(words.close));
+        close_->setText(QString::fromStdString(words.close));
     }
 
     QLabel* heading_;
     QTextBrowser* notices_;
     QDialogButtonBox* buttons_;
+    QPushButton* close_;
 };
 
 }  // namespace
