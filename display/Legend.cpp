@@ -42,9 +42,9 @@ constexpr std::array<LegendEntry, 16> kEntries{{
 
 std::span<const LegendEntry> LegendEntries() { return kEntries; }
 
-std::string LegendHelpText() {
+std::string LegendHelpText(const Translator& language) {
     std::string out;
-    for (const LegendEntry& e : kEntries) out += std::string(e.label) + ": " + e.help + "\n";
+    for (const LegendEntry& e : kEntries) out += std::string(language.tr(e.label)) + ": " + language.tr(e.help) + "\n";
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "language/Translator.h"
 #include "surface/DrawingSurface.h"
 
 namespace orvalde {
@@ -15,14 +16,15 @@ enum class Swatch { Arrow, Line, ThinLine, Dashed, Dots, Dot, Ring, Arc };
 struct LegendEntry {
     Swatch swatch;
     Rgb colour;
-    const char* label;  // short, for the key
-    const char* help;   // a sentence, for the help
+    const char* label;  // short, for the key (English: translate where shown)
+    const char* help;   // a sentence, for the help (the same)
 };
 
 std::span<const LegendEntry> LegendEntries();
 
-// The figures explained for the help window, one "label: sentence" per line.
-std::string LegendHelpText();
+// The figures explained for the help window, one "label: sentence" per line,
+// in `language`.
+std::string LegendHelpText(const Translator& language = Translator::english());
 
 // "#rrggbb".
 std::string HexColour(Rgb colour);

@@ -29,14 +29,17 @@ public:
     // Told of every press of a button before its handler runs; at `seconds`
     // on any steady clock.
     void buttonPressed(int number, const TimerControl& cycloid, const TimerControl& circular, double seconds);
-    // The hint in force at `seconds`, or empty.
+    // The hint in force at `seconds` (its English text), or empty.
     std::string hint(double seconds) const;
 
     // Whether the status line is due for an update at `seconds`; a due update
     // is taken.
     bool statusDue(double seconds);
-    // The text at `seconds`.
-    std::string status(const StatusFacts& facts, double seconds) const { return StatusText(facts, hint(seconds)); }
+    // The text at `seconds`, in `language`.
+    std::string status(const StatusFacts& facts, double seconds,
+                       const Translator& language = Translator::english()) const {
+        return StatusText(facts, hint(seconds), language);
+    }
 
 private:
     bool legendShown_ = true;

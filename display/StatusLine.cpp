@@ -1,10 +1,10 @@
 #include "display/StatusLine.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "display/ReadableText.h"
 #include "display/ReleaseGeometry.h"
+#include "language/CNumber.h"
 #include "measure/PeriodTheory.h"
 
 namespace orvalde {
@@ -18,10 +18,16 @@ BobClock ClockOf(std::int64_t ticks, double timeStep, const TimerControl& timer)
     return c;
 }
 
-std::string ClockText(const char* name, const BobClock& c, Pace pace) {
-    char text[160];
-    std::snprintf(text, sizeof text, "%s: t = %.1f s, %s", name, c.seconds,
-                  c.running ? PaceLabel(pace) : text::kStatusPaused);
+std::string ClockText(const char* name, const BobClock& c, Pace pace, const Translator& language) {
+    return Fill(language.tr(text::kStatusClock), {{"bob", language.tr(name)},
+                                                  {"time", language.number(c.seconds, 1)},
+                                                  {"pace", c.running ? PaceLabel(pace) : language.tr(text::kStatusPaused)}});
+}
+
+// As printf's %g, with the language's decimal separator: L and g are whole.
+std::string Constant(double value, const Translator& language) {
+    std::string text = PrintC(value, 'g', 6);
+    if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, language.decimalSeparator());
     return text;
 }
 
@@ -42,18 +48,22 @@ StatusFacts ReadStatus(const Simulation& sim, const TimerControl& cycloid, const
     return f;
 }
 
-std::string StatusText(const StatusFacts& f, const std::string& hint) {
+std::string StatusText(const StatusFacts& f, const std::string& hint, const Translator& language) {
     std::string first;
     auto add = [&first](const std::string& part) { first += (first.empty() ? "" : "   \u00b7   ") + part; };
-    if (f.cycloid.shown) add(ClockText(text::kStatusCycloid, f.cycloid, f.pace));
-    if (f.circular.shown) add(ClockText(text::kStatusCircular, f.circular, f.pace));
-    if (first.empty()) add(text::kStatusNothingRuns);
+    if (f.cycloid.shown) add(ClockText(text::kStatusCycloid, f.cycloid, f.pace, language));
+    if (f.circular.shown) add(ClockText(text::kStatusCircular, f.circular, f.pace, language));
+    if (first.empty()) add(language.tr(text::kStatusNothingRuns));
 
     const ReleasePoint p = ReleaseAt(f.scrollValue, f.circleRadius);
-    char release[160], constants[80];
-    std::snprintf(release, sizeof release, text::kStatusRelease, p.height, p.angle * 180 / std::acos(-1.0));
-    std::snprintf(constants, sizeof constants, text::kStatusConstants, f.stringLength, f.gravity);
-    return first + "\n" + release + "   \u00b7   " + constants + (hint.empty() ? "" : "\n" + hint);
+    const std::string release = Fill(language.tr(text::kStatusRelease),
+                                     {{"height", language.number(p.height, 2)},
+                                      {"angle", language.number(p.angle * 180 / std::acos(-1.0), 1)}});
+    const std::string constants = Fill(language.tr(text::kStatusConstants),
+                                       {{"length", Constant(f.stringLength, language)},
+                                        {"gravity", Constant(f.gravity, language)}});
+    return first + "\n" + release + "   \u00b7   " + constants +
+           (hint.empty() ? "" : "\n" + std::string(language.tr(hint.c_str())));
 }
 
 bool JointButtonNeedsHint(const TimerControl& cycloid, const TimerControl& circular) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Simulation.h"
+#include "language/Translator.h"
 #include "measure/TickPacer.h"
 #include "surface/Controls.h"
 
@@ -30,8 +31,10 @@ StatusFacts ReadStatus(const Simulation& sim, const TimerControl& cycloid, const
                        const ScrollBarControl& bar, Pace pace);
 
 // The bobs' clocks, then the release point and the constants, then the hint
-// when one is given: one line each.
-std::string StatusText(const StatusFacts& facts, const std::string& hint = {});
+// when one is given (its English text, translated here): one line each, in
+// `language` with its decimal separator.
+std::string StatusText(const StatusFacts& facts, const std::string& hint = {},
+                       const Translator& language = Translator::english());
 
 // The joint button resumes both pendulums only once each has been started:
 // a timer whose interval was never set cannot fire.

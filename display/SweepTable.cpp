@@ -1,29 +1,28 @@
 #include "display/SweepTable.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "display/ReadableText.h"
 
 namespace orvalde {
 namespace {
 
-std::string Cell(const char* format, double v) {
+std::string Cell(double v, int decimals, const Translator& language, bool sign = false) {
     if (!std::isfinite(v)) return "\u2013";
-    char text[40];
-    std::snprintf(text, sizeof text, format, v);
-    return text;
+    const std::string text = language.number(v, decimals);
+    return sign && text.front() != '-' ? "+" + text : text;
 }
 
 }  // namespace
 
-std::array<std::string, kSweepColumns> SweepHeadings() {
-    return {text::kSweepHeight, text::kSweepAngle, text::kSweepCycloid, text::kSweepExact, text::kSweepDifference};
+std::array<std::string, kSweepColumns> SweepHeadings(const Translator& language) {
+    return {language.tr(text::kSweepHeight), language.tr(text::kSweepAngle), language.tr(text::kSweepCycloid),
+            language.tr(text::kSweepExact), language.tr(text::kSweepDifference)};
 }
 
-std::array<std::string, kSweepColumns> SweepCells(const SweepRow& r) {
-    return {Cell("%.2f", r.height), Cell("%.1f", r.angle), Cell("%.3f", r.cycloid), Cell("%.3f", r.exact),
-            Cell("%+.2f", r.difference)};
+std::array<std::string, kSweepColumns> SweepCells(const SweepRow& r, const Translator& language) {
+    return {Cell(r.height, 2, language), Cell(r.angle, 1, language), Cell(r.cycloid, 3, language),
+            Cell(r.exact, 3, language), Cell(r.difference, 2, language, true)};
 }
 
 }  // namespace orvalde

@@ -10,6 +10,7 @@
 #include "app/window/ButtonLayout.h"
 #include "app/window/HelpText.h"
 #include "display/Legend.h"
+#include "display/ReadableText.h"
 #include "measure/MeasurementsCsv.h"
 #include "web/PageProgram.h"
 #include "web/shell/PanelJson.h"
@@ -34,6 +35,18 @@ orvalde::WebLesson* Controls() { return TheLesson().controls.get(); }
 const char* Hand(std::string text) {
     TheLesson().text = std::move(text);
     return TheLesson().text.c_str();
+}
+
+// The status line in the page's language. The lesson composes it in English
+// and decides the joint button's hint; the page's language is applied here
+// until the lesson is given it.
+std::string PageStatus(double seconds) {
+    orvalde::WebOrvalde& p = *orvalde::PageProgram();
+    const std::string english = Controls()->status(seconds);
+    const bool hinted = english.ends_with(orvalde::text::kJointHint);
+    const orvalde::StatusFacts facts =
+        orvalde::ReadStatus(p.form().sim(), p.timer1(), p.timer2(), p.scrollBar(), Controls()->pace());
+    return orvalde::StatusText(facts, hinted ? orvalde::text::kJointHint : "", orvalde::PageLanguage());
 }
 
 }  // namespace
@@ -115,9 +128,12 @@ EMSCRIPTEN_KEEPALIVE int orvalde_bold() { return Controls() && Controls()->boldL
 // The button drawn above its neighbours, so that its caption shows in full.
 EMSCRIPTEN_KEEPALIVE int orvalde_raised_button() { return orvalde::kRaisedButton; }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() { return Hand(orvalde::LegendJson()); }
+// The key's title and entries in the page's language.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() { return Hand(orvalde::LegendJson(orvalde::PageLanguage())); }
 // The figures explained, one "label: sentence" per line, for the help.
-EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_help() { return Hand(orvalde::LegendHelpText()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_help() {
+    return Hand(orvalde::LegendHelpText(orvalde::PageLanguage()));
+}
 
 // Where the key and the status line go in the window's inner size.
 EMSCRIPTEN_KEEPALIVE const char* orvalde_layout_json(int innerWidth, int innerHeight) {
@@ -143,11 +159,16 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_status(double nowMs) {
     if (!Controls()) return nullptr;
     Controls()->setClock(nowMs / 1000);
     if (!Controls()->statusDue(nowMs / 1000)) return nullptr;
-    return Hand(Controls()->status(nowMs / 1000));
+    return Hand(PageStatus(nowMs / 1000));
+}
+
+// The status line now, whether due or not (after a switch of language).
+EMSCRIPTEN_KEEPALIVE const char* orvalde_status_now(double nowMs) {
+    return Controls() ? Hand(PageStatus(nowMs / 1000)) : nullptr;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_sweep_table_json() {
-    return Controls() ? Hand(orvalde::SweepTableJson(Controls()->measurements())) : "";
+    return Controls() ? Hand(orvalde::SweepTableJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
 }
 
 // Help texts: 0..8 the buttons' (number, text), then the keys.

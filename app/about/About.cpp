@@ -10,12 +10,19 @@ const AboutContent& About() {
     return content;
 }
 
-std::string AboutSummary() {
+AboutWords AboutWordsIn(const Translator& language) {
+    const AboutContent& a = About();
+    return {Fill(language.tr("About {program}"), {{"program", std::string(a.name)}}),
+            Fill(language.tr("Released under the {licence} licence."), {{"licence", std::string(a.licenceName)}}),
+            language.tr("Licence"), language.tr("Third-party notices"), language.tr("Close")};
+}
+
+std::string AboutSummary(const Translator& language) {
     const AboutContent& a = About();
     std::string text;
     text.append(a.name).append(" ").append(a.version).append("\n");
     text.append(a.copyright).append("\n");
-    text.append("Released under the ").append(a.licenceName).append(" licence.\n");
+    text.append(AboutWordsIn(language).released).append("\n");
     text.append(a.homepage).append("\n");
     return text;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/Translator.h"
+
 namespace orvalde {
 
 struct AboutContent {
@@ -20,9 +22,20 @@ struct AboutContent {
 
 const AboutContent& About();
 
+// The window's own words in a language. The licence, its copyright line and
+// the notices are legal texts and stay as written, in English.
+struct AboutWords {
+    std::string title;           // "About Orvalde"
+    std::string released;        // "Released under the MIT licence."
+    std::string licenceHeading;  // above the licence's text
+    std::string noticesHeading;  // above the third-party notices
+    std::string close;           // the button that closes the window
+};
+AboutWords AboutWordsIn(const Translator& language);
+
 // The head of the About window as plain lines: name and version, copyright,
 // licence, home page.
-std::string AboutSummary();
+std::string AboutSummary(const Translator& language = Translator::english());
 
 // The notices as plain text for a shell that does not render Markdown: the
 // code fences and the comments that mark the licences for the package's

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "app/window/DesktopLanguage.h"
 #include "app/window/OrvaldeWindow.h"
 #include "display/Legend.h"
 #include "display/ReadableLayout.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr int kRowHeight = 20;
 constexpr int kSwatchWidth = 34;
 constexpr int kPad = 8;
+
+QString Tr(const char* msgid) { return QString::fromUtf8(DesktopLanguage::current().tr(msgid)); }
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
@@ -58,14 +61,22 @@ LegendWidget::LegendWidget(QWidget* parent) : QWidget(parent) {
     QFont f = font();
     f.setPixelSize(14);
     setFont(f);
-    setAccessibleName(text::kLegendTitle);
     setAttribute(Qt::WA_TransparentForMouseEvents);  // right clicks reach the drawing's menu
+    translate();
+}
+
+void LegendWidget::translate() {
+    labels_.clear();
+    for (const LegendEntry& e : LegendEntries()) labels_ << Tr(e.label);
+    setAccessibleName(Tr(text::kLegendTitle));
+    setAccessibleDescription(labels_.join(", "));
+    update();
 }
 
 bool LegendWidget::fitInto(const QRect& area) {
     const QFontMetrics metrics(font());
     int label = 0;
-    for (const LegendEntry& e : LegendEntries()) label = std::max(label, metrics.horizontalAdvance(e.label));
+    for (const QString& text : labels_) label = std::max(label, metrics.horizontalAdvance(text));
     columnWidth_ = kSwatchWidth + 6 + label + kPad;
     const int entries = static_cast<int>(LegendEntries().size());
     rows_ = std::max(1, (area.height() - 2 * kPad) / kRowHeight);
@@ -89,7 +100,7 @@ void LegendWidget::paintEvent(QPaintEvent*) {
         const QRect cell(kPad + column * columnWidth_, kPad + row * kRowHeight, columnWidth_, kRowHeight);
         DrawSwatch(p, e, QRect(cell.left(), cell.top(), kSwatchWidth, kRowHeight));
         p.setPen(Qt::black);
-        p.drawText(cell.adjusted(kSwatchWidth + 6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, e.label);
+        p.drawText(cell.adjusted(kSwatchWidth + 6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, labels_.value(i));
         ++i;
     }
 }
@@ -99,7 +110,7 @@ ReadableOverlay::ReadableOverlay(OrvaldeWindow& window, std::function<Pace()> pa
     status_->setTextFormat(Qt::PlainText);
     status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    status_->setAccessibleName("Status");
+    status_->setAccessibleName(Tr(text::kStatusName));
     status_->setStyleSheet("QLabel { background: rgba(255, 255, 255, 225); border: 1px solid #5a5a5a; "
                            "padding: 2px 8px; font-size: 15px; color: black; }");
     for (int n = 1; n <= 9; ++n) {
@@ -167,12 +178,19 @@ void ReadableOverlay::refreshStatus(double seconds) {
 void ReadableOverlay::showStatus(double seconds) {
     const StatusFacts facts = ReadStatus(window_.form().sim(), window_.timer1(), window_.timer2(),
                                          window_.xthesiControl(), pace_());
-    const QString text = QString::fromStdString(view_.status(facts, seconds));
+    const QString text = QString::fromStdString(view_.status(facts, seconds, DesktopLanguage::current()));
     if (text != status_->text()) status_->setText(text);
 }
 
 bool ReadableOverlay::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) place();
+    if (watched != &window_) return false;
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) place();
+    if (event->type() == QEvent::LanguageChange) {
+        legend_->translate();
+        status_->setAccessibleName(Tr(text::kStatusName));
+        place();  // the labels' widths changed
+        showStatus(steadySeconds());
+    }
     return false;
 }
 

@@ -3,6 +3,7 @@
 // placed, filled and timed by the Qt-free ReadableView; this only shows them.
 
 #include <QLabel>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,11 +20,14 @@ public:
     explicit LegendWidget(QWidget* parent);
     // Lays the entries out in `area` (columns as needed); false if they do not fit.
     bool fitInto(const QRect& area);
+    // Reads the labels in the desktop's language again; place it afresh after.
+    void translate();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QStringList labels_;  // in the order of LegendEntries()
     int rows_ = 1;
     int columnWidth_ = 0;
 };

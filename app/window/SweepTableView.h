@@ -1,6 +1,7 @@
 #pragma once
 // The sweep's starts as a table in the measurements panel, rounded for
-// reading; hidden until a sweep has measured something.
+// reading in the desktop's language; hidden until a sweep has measured
+// something.
 
 #include <QTableWidget>
 #include <vector>
@@ -15,8 +16,15 @@ public:
     // Shows these points; does nothing if they are the ones shown.
     void showSweep(const std::vector<SweepPoint>& sweep);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void translate();
+    void fill();
+
     std::vector<int> shownStarts_;
+    std::vector<SweepPoint> shown_;
 };
 
 }  // namespace orvalde

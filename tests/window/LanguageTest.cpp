@@ -8,14 +8,26 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QDialog>
+#include <QHeaderView>
+#include <QPointer>
+#include <QTableWidget>
 #include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <set>
 
+#include "app/about/About.h"
+#include "app/window/AboutDialog.h"
 #include "app/window/ButtonLayout.h"
 #include "app/window/DesktopLanguage.h"
 #include "app/window/LessonControls.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
+#include "app/window/ReadableOverlay.h"
+#include "app/window/SweepTableView.h"
+#include "measure/SweepPoint.h"
 #include "surface/qt/Application.h"
 
 namespace orvalde {
@@ -25,6 +37,33 @@ namespace {
 // context menu) are not translated yet: the sweep leaves out the places named
 // here. Empty it once they are.
 const std::set<std::string> kLessonTextsAwaitingTranslation = {"button tooltips", "help window", "context menu"};
+
+QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Legal texts stay in English whatever the language: the licence with its
+// name and copyright line, the third-party notices, and the home page's address. The
+// sweep removes exactly these, as the About window shows them, and nothing else.
+QString WithoutLegalTextsKeptInEnglish(QString text) {
+    const AboutContent& about = About();
+    QTextDocument licence, notices;
+    licence.setMarkdown("```text\n" + Qs(about.licenceText) + "```\n");
+    notices.setMarkdown(Qs(about.notices));
+    for (const QString& legal : {notices.toPlainText(), licence.toPlainText(), Qs(about.copyright), Qs(about.homepage),
+                                Qs(about.licenceName)})
+        text.remove(legal);
+    return text;
+}
+
+// Some sweep of the desktop with a measured start: 39.20 m, 59.3°, periods.
+std::vector<SweepPoint> OneSweepStart() {
+    SweepPoint p;
+    p.start = -120;
+    p.release[0].height = p.release[1].height = 39.20340573;
+    p.release[1].angle = 1.0352;
+    p.meanPeriod = {17.771531752633464, 19.238261, 0};
+    p.periods = {2, 2, 0};
+    return {p};
+}
 
 class Language : public ::testing::Test {
 protected:
@@ -69,15 +108,53 @@ TEST_F(Language, SwitchingRetranslatesEveryWindowAtOnceAndBack) {
 
     ASSERT_TRUE(DesktopLanguage::instance().switchTo("en"));
     EXPECT_EQ(panel().sweepButton().text(), "Measure all release heights");
+    EXPECT_EQ(lesson->overlay().legend().accessibleName(), "Key to the drawing");
     EXPECT_TRUE(panel().readout().text().startsWith("cycloidal: t = 40.0 s"));
     EXPECT_EQ(window->scrollBar()->accessibleName(), "Start position");
     EXPECT_FALSE(DesktopLanguage::instance().switchTo("xx"));
     EXPECT_STREQ(DesktopLanguage::current().code(), "en");
 }
 
+// The key, the status line, the sweep table and About follow a switch at
+// once, numbers with the language's decimal comma, and come back.
+TEST_F(Language, ReadableScreenAndAboutFollowTheSwitch) {
+    SweepTableView table(nullptr);  // the panel's would show the panel's own sweep again
+    table.showSweep(OneSweepStart());
+    QPointer<QDialog> about = CreateAboutDialog(window.get());
+    ReadableOverlay& overlay = lesson->overlay();
+    overlay.showStatus(ReadableOverlay::steadySeconds());
+    const QString english = overlay.status().text();
+    ASSERT_TRUE(english.startsWith("cycloidal and exact circular: t = 40.0 s, 6\u00d7")) << english.toStdString();
+
+    ASSERT_TRUE(DesktopLanguage::instance().switchTo("el"));
+    const QString status = overlay.status().text();
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(status.startsWith(QString::fromUtf8("κυκλοειδές και ακριβές κυκλικό: t = 40,0 s, 6\u00d7")))
+        << status.toStdString();
+    EXPECT_TRUE(status.contains(QString::fromUtf8("L = 80 m, g = 10 m/s\u00b2"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QRegularExpression(QString::fromUtf8("αρχικό ύψος \\d+,\\d\\d m .* γωνία \\d+,\\d°"))))
+        << status.toStdString();
+    EXPECT_EQ(overlay.legend().accessibleName(), QString::fromUtf8("Υπόμνημα του σχήματος"));
+    EXPECT_TRUE(overlay.legend().accessibleDescription().startsWith(QString::fromUtf8("ταχύτητα, συνισταμένη δύναμη")));
+    ASSERT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(table.horizontalHeaderItem(0)->text(), QString::fromUtf8("αρχικό ύψος (m)"));
+    EXPECT_EQ(table.item(0, 0)->text(), "39,20");
+    EXPECT_EQ(table.item(0, 4)->text(), "+8,25");
+    EXPECT_EQ(about->windowTitle(), QString::fromUtf8("Σχετικά με το Orvalde"));
+    EXPECT_TRUE(about->findChild<QLabel*>("aboutHeading")->text().contains(QString::fromUtf8("Διατίθεται με την άδεια MIT.")));
+    EXPECT_TRUE(about->findChild<QTextBrowser*>("aboutNotices")->toPlainText().startsWith(QString::fromUtf8("Άδεια χρήσης")));
+
+    ASSERT_TRUE(DesktopLanguage::instance().switchTo("en"));
+    EXPECT_EQ(overlay.status().text(), english);
+    EXPECT_EQ(table.item(0, 0)->text(), "39.20");
+    EXPECT_EQ(about->windowTitle(), "About Orvalde");
+    delete about;
+}
+
 TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
     lesson->showHelp();
     std::unique_ptr<QMenu> menu(lesson->createContextMenu(window.get()));
+    QPointer<QDialog> about = CreateAboutDialog(window.get());
     ASSERT_TRUE(DesktopLanguage::instance().switchTo("el"));
 
     std::set<QString> allowed{"ORVALDE", "Orvalde"};
@@ -87,7 +164,7 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
     auto skipped = [](const char* place) { return kLessonTextsAwaitingTranslation.count(place) > 0; };
     std::vector<std::pair<QString, QString>> texts;  // where, what
     auto add = [&](const QString& where, const QString& text) { texts.emplace_back(where, text); };
-    std::vector<QWidget*> windows{window.get(), &panel()};
+    std::vector<QWidget*> windows{window.get(), &panel(), about.data()};
     if (!skipped("help window")) windows.push_back(lesson->helpWindow());
     for (QWidget* top : windows) {
         std::vector<QWidget*> widgets{top};
@@ -99,7 +176,17 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
             add(where + " accessible description", w->accessibleDescription());
             const bool commandButton = w->parentWidget() == window.get() && qobject_cast<QAbstractButton*>(w);
             if (!(commandButton && skipped("button tooltips"))) add(where + " tooltip", w->toolTip());
-            if (auto* label = qobject_cast<QLabel*>(w)) add(where + " text", label->text());
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                const QString text = label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())
+                                         ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                                         : label->text();
+                add(where + " text", WithoutLegalTextsKeptInEnglish(text));
+            }
+            if (auto* browser = qobject_cast<QTextBrowser*>(w))
+                add(where + " text", WithoutLegalTextsKeptInEnglish(browser->toPlainText()));
+            if (auto* table = qobject_cast<QTableWidget*>(w)) {
+                for (int c = 0; c < table->columnCount(); ++c) add(where + " heading", table->horizontalHeaderItem(c)->text());
+            }
             if (auto* button = qobject_cast<QAbstractButton*>(w)) add(where + " text", button->text());
         }
     }
@@ -124,6 +211,7 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
         }
     }
     EXPECT_GT(greek, 20) << "the sweep saw the texts";
+    delete about;
 }
 
 }  // namespace

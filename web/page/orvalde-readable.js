@@ -20,8 +20,29 @@ class OrvaldeReadable {
     this.act = act;
     this.legend = document.createElement('div');
     this.legend.id = 'legend';
-    this.legend.setAttribute('aria-label', 'Key to the drawing');
-    for (const entry of JSON.parse(module.UTF8ToString(module._orvalde_legend_json()))) {
+    this.status = document.createElement('pre');
+    this.status.id = 'status';
+    this.status.setAttribute('aria-live', 'polite');
+    document.body.append(this.legend, this.status);
+    const raised = document.getElementById('command' + module._orvalde_raised_button());
+    if (raised) raised.style.zIndex = 1;
+    this.fill();
+    this.place();
+    window.addEventListener('resize', () => this.place());
+    // The program follows the page's language first (it listens earlier).
+    OrvaldeLanguage.onChange(() => {
+      this.fill();
+      this.place();
+      this.show(this.module._orvalde_status_now(performance.now()));
+    });
+  }
+
+  // The key's entries, in the program's language.
+  fill() {
+    const key = JSON.parse(this.module.UTF8ToString(this.module._orvalde_legend_json()));
+    this.legend.setAttribute('aria-label', key.title);
+    this.legend.replaceChildren();
+    for (const entry of key.entries) {
       const item = document.createElement('div');
       item.className = 'entry';
       item.innerHTML = '<svg viewBox="0 0 34 20" width="34" height="20">' + SWATCH_SVG[entry.swatch](entry.colour) +
@@ -29,14 +50,6 @@ class OrvaldeReadable {
       item.lastChild.textContent = entry.label;
       this.legend.appendChild(item);
     }
-    this.status = document.createElement('pre');
-    this.status.id = 'status';
-    this.status.setAttribute('aria-live', 'polite');
-    document.body.append(this.legend, this.status);
-    const raised = document.getElementById('command' + module._orvalde_raised_button());
-    if (raised) raised.style.zIndex = 1;
-    this.place();
-    window.addEventListener('resize', () => this.place());
   }
 
   // The key goes to the first place the program offers that holds it.
@@ -63,12 +76,12 @@ class OrvaldeReadable {
   }
 
   // Called every animation frame; the program says when the text is due.
-  frame(now) {
-    const p = this.module._orvalde_status(now);
-    if (p) {
-      const text = this.module.UTF8ToString(p);
-      if (text !== this.status.textContent) this.status.textContent = text;
-    }
+  frame(now) { this.show(this.module._orvalde_status(now)); }
+
+  show(p) {
+    if (!p) return;
+    const text = this.module.UTF8ToString(p);
+    if (text !== this.status.textContent) this.status.textContent = text;
   }
 
   toggleLegend() {

@@ -1,6 +1,7 @@
 #include "web/shell/ReadableJson.h"
 
 #include "display/Legend.h"
+#include "display/ReadableText.h"
 #include "display/SweepTable.h"
 #include "web/shell/PanelJson.h"
 
@@ -35,14 +36,15 @@ std::string ArrayJson(const Strings& items) {
 
 }  // namespace
 
-std::string LegendJson() {
-    std::string out = "[";
+std::string LegendJson(const Translator& language) {
+    std::string out = "{\"title\":" + JsonString(language.tr(text::kLegendTitle)) + ",\"entries\":[";
+    bool first = true;
     for (const LegendEntry& e : LegendEntries()) {
-        if (out.size() > 1) out += ",";
-        out += "{\"swatch\":\"" + std::string(SwatchName(e.swatch)) + "\",\"colour\":\"" + HexColour(e.colour) +
-               "\",\"label\":" + JsonString(e.label) + "}";
+        out += (first ? "" : ",") + std::string("{\"swatch\":\"") + SwatchName(e.swatch) + "\",\"colour\":\"" +
+               HexColour(e.colour) + "\",\"label\":" + JsonString(language.tr(e.label)) + "}";
+        first = false;
     }
-    return out + "]";
+    return out + "]}";
 }
 
 std::string LayoutJson(const ScreenLayoutInput& in) {
@@ -55,11 +57,11 @@ std::string LayoutJson(const ScreenLayoutInput& in) {
     return out + "],\"status\":" + RectJson(StatusPlace(in)) + "}";
 }
 
-std::string SweepTableJson(const Measurements& m) {
-    std::string out = "{\"headings\":" + ArrayJson(SweepHeadings()) + ",\"rows\":[";
+std::string SweepTableJson(const Measurements& m, const Translator& language) {
+    std::string out = "{\"headings\":" + ArrayJson(SweepHeadings(language)) + ",\"rows\":[";
     bool first = true;
     for (const SweepRow& r : SweepRows(m.sweep)) {
-        out += (first ? "" : ",") + ArrayJson(SweepCells(r));
+        out += (first ? "" : ",") + ArrayJson(SweepCells(r, language));
         first = false;
     }
     return out + "]}";

@@ -5,17 +5,19 @@
 #include <string>
 
 #include "display/ReadableLayout.h"
+#include "language/Translator.h"
 #include "measure/Measurements.h"
 
 namespace orvalde {
 
-// [{"swatch":"arrow|line|thin|dashed|dots|dot|ring|arc","colour":"#rrggbb","label":…},…]
-std::string LegendJson();
+// {"title":…,"entries":[{"swatch":"arrow|line|thin|dashed|dots|dot|ring|arc","colour":"#rrggbb","label":…},…]}
+// with the texts in `language`.
+std::string LegendJson(const Translator& language);
 
 // {"legend":[[x,y,w,h],…],"status":[x,y,w,h]} in CSS pixels, the key's places best first.
 std::string LayoutJson(const ScreenLayoutInput& in);
 
-// {"headings":[…],"rows":[[cell,…],…]}, rounded for reading.
-std::string SweepTableJson(const Measurements& m);
+// {"headings":[…],"rows":[[cell,…],…]}, rounded for reading, in `language`.
+std::string SweepTableJson(const Measurements& m, const Translator& language);
 
 }  // namespace orvalde
