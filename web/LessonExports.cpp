@@ -1,36 +1,28 @@
-// The functions the page calls for the lesson's controls and the
-// measurements panel. The lesson attaches to the page's program once it has
-// started.
+// The lesson's side of the page boundary (see page/orvalde-program.js). The
+// lesson attaches to the page's program once it has started.
 
 #include <emscripten/emscripten.h>
 
 #include <memory>
 #include <string>
 
-#include "app/window/HelpText.h"
+#include "lesson/Spoken.h"
 #include "measure/MeasurementsCsv.h"
 #include "web/PageProgram.h"
+#include "web/shell/PageJson.h"
 #include "web/shell/PanelJson.h"
 #include "web/shell/WebLesson.h"
 
 namespace {
 
-struct Lesson {
-    std::unique_ptr<orvalde::WebLesson> controls;
-    std::string text;  // the last string handed to the page
-};
-
-Lesson& TheLesson() {
-    static Lesson lesson;
+std::unique_ptr<orvalde::WebLesson>& TheLesson() {
+    static std::unique_ptr<orvalde::WebLesson> lesson;
     return lesson;
 }
 
-orvalde::WebLesson* Controls() { return TheLesson().controls.get(); }
+orvalde::WebLesson* Controls() { return TheLesson().get(); }
 
-const char* Hand(std::string text) {
-    TheLesson().text = std::move(text);
-    return TheLesson().text.c_str();
-}
+using orvalde::HandToPage;
 
 }  // namespace
 
@@ -39,28 +31,53 @@ extern "C" {
 // After orvalde_start, before the first frame: the meter sees every tick.
 EMSCRIPTEN_KEEPALIVE void orvalde_lesson_start() {
     if (Controls() || !orvalde::PageProgram()) return;
-    TheLesson().controls = std::make_unique<orvalde::WebLesson>(*orvalde::PageProgram());
+    TheLesson() = std::make_unique<orvalde::WebLesson>(*orvalde::PageProgram());
 }
 
-EMSCRIPTEN_KEEPALIVE void orvalde_toggle_pause() {
-    if (Controls()) Controls()->togglePause();
+// Runs the action with this id if the program runs it; 0 for an action the
+// page runs itself (a shell action) or an unknown id.
+EMSCRIPTEN_KEEPALIVE int orvalde_press(const char* id) {
+    if (!Controls()) return 0;
+    const orvalde::Action* action = orvalde::ActionWithId(id);
+    if (!action || action->handler != orvalde::Handler::Core) return 0;
+    return Controls()->lesson().press(action->command) ? 1 : 0;
+}
+
+// The key's name from KeyboardEvent.key and Shift.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_key_name(const char* key, int shift) {
+    return HandToPage(orvalde::KeyName(key, shift != 0));
+}
+
+// Where a key goes with the focus on: 0 elsewhere, 1 a button, 2 the scroll
+// bar, 3 a menu. "" for the focused control, "-" taken with nothing to do,
+// otherwise the id of the action to run.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_route_key(const char* key, int focus, int repeat) {
+    if (focus < 0 || focus > 3) focus = 0;
+    const orvalde::KeyRoute route = orvalde::RouteKey(key, static_cast<orvalde::Focus>(focus), repeat != 0);
+    switch (route.kind) {
+        case orvalde::KeyRoute::ToFocused: return "";
+        case orvalde::KeyRoute::Swallow: return "-";
+        case orvalde::KeyRoute::Run: return orvalde::ActionFor(route.command).id;
+    }
+    return "";
 }
 
 EMSCRIPTEN_KEEPALIVE int orvalde_paused() { return Controls() && Controls()->paused() ? 1 : 0; }
 
-EMSCRIPTEN_KEEPALIVE void orvalde_step() {
-    if (Controls()) Controls()->step();
+EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label() {
+    return Controls() ? orvalde::PaceLabel(Controls()->pace()) : orvalde::PaceLabel(orvalde::kDefaultPace);
 }
 
-// 0 ¼×, 1 1×, 2 6×, 3 24×.
-EMSCRIPTEN_KEEPALIVE void orvalde_set_pace(int pace) {
-    if (Controls() && pace >= 0 && pace <= 3) Controls()->setPace(static_cast<orvalde::Pace>(pace));
+EMSCRIPTEN_KEEPALIVE const char* orvalde_menu_json() {
+    return Controls() ? HandToPage(orvalde::MenuJson(Controls()->lesson())) : "[]";
 }
 
-EMSCRIPTEN_KEEPALIVE int orvalde_pace() { return Controls() ? static_cast<int>(Controls()->pace()) : 2; }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_help_json() { return HandToPage(orvalde::HelpJson()); }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label(int pace) {
-    return pace >= 0 && pace <= 3 ? orvalde::PaceLabel(static_cast<orvalde::Pace>(pace)) : "";
+EMSCRIPTEN_KEEPALIVE const char* orvalde_drawing_name() { return HandToPage(orvalde::DrawingName()); }
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_describe_drawing() {
+    return Controls() ? HandToPage(orvalde::DescribeDrawing(Controls()->lesson())) : "";
 }
 
 // Changes whenever something was measured: the panel redraws only then.
@@ -69,11 +86,11 @@ EMSCRIPTEN_KEEPALIVE double orvalde_measure_revision() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_panel_json() {
-    return Controls() ? Hand(orvalde::PanelJson(Controls()->measurements())) : "";
+    return Controls() ? HandToPage(orvalde::PanelJson(Controls()->measurements())) : "";
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_measurements_csv() {
-    return Controls() ? Hand(orvalde::MeasurementsCsv(Controls()->measurements())) : "";
+    return Controls() ? HandToPage(orvalde::MeasurementsCsv(Controls()->measurements())) : "";
 }
 
 EMSCRIPTEN_KEEPALIVE void orvalde_sweep_start() {
@@ -89,20 +106,5 @@ EMSCRIPTEN_KEEPALIVE void orvalde_sweep_cancel() {
 
 EMSCRIPTEN_KEEPALIVE int orvalde_sweep_done() { return Controls() ? Controls()->sweepDone() : 0; }
 EMSCRIPTEN_KEEPALIVE int orvalde_sweep_total() { return Controls() ? Controls()->sweepTotal() : 0; }
-
-// Help texts: 0..8 the buttons' (number, text), then the keys.
-EMSCRIPTEN_KEEPALIVE int orvalde_help_count() { return static_cast<int>(orvalde::kButtonHelp.size()); }
-
-EMSCRIPTEN_KEEPALIVE int orvalde_help_number(int index) {
-    return index >= 0 && index < orvalde_help_count() ? orvalde::kButtonHelp[static_cast<std::size_t>(index)].number
-                                                       : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* orvalde_help_text(int index) {
-    return index >= 0 && index < orvalde_help_count() ? orvalde::kButtonHelp[static_cast<std::size_t>(index)].text
-                                                       : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* orvalde_keys_help() { return orvalde::kKeysHelp; }
 
 }  // extern "C"

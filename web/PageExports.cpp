@@ -1,13 +1,16 @@
-// The functions the page calls. One program per page; every call that runs a
-// handler leaves the changed rectangles for orvalde_take_dirty.
+// The program's side of the page boundary. The page reaches these only
+// through the facade in page/orvalde-program.js, which documents each one;
+// one program per page. Every call that runs a handler leaves the changed
+// rectangles for orvalde_take_dirty.
 
 #include <emscripten/emscripten.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
-#include "app/window/ButtonLayout.h"
 #include "web/PageProgram.h"
+#include "web/shell/PageJson.h"
 #include "web/shell/WebOrvalde.h"
 
 namespace {
@@ -15,6 +18,7 @@ namespace {
 struct Page {
     std::unique_ptr<orvalde::WebOrvalde> program;
     std::vector<int> dirty;  // x, y, width, height per rectangle
+    std::string text;        // the last string handed to the page
 };
 
 Page& ThePage() {
@@ -27,6 +31,11 @@ orvalde::WebOrvalde* Program() { return ThePage().program.get(); }
 }  // namespace
 
 orvalde::WebOrvalde* orvalde::PageProgram() { return Program(); }
+
+const char* orvalde::HandToPage(std::string text) {
+    ThePage().text = std::move(text);
+    return ThePage().text.c_str();
+}
 
 extern "C" {
 
@@ -52,6 +61,8 @@ EMSCRIPTEN_KEEPALIVE void orvalde_scroll_release(int value) {
     if (Program()) Program()->scrollDragReleased(value);
 }
 
+EMSCRIPTEN_KEEPALIVE int orvalde_scroll_key(const char* key) { return Program() && Program()->scrollKey(key) ? 1 : 0; }
+
 EMSCRIPTEN_KEEPALIVE int orvalde_frame(double nowMs) { return Program() ? Program()->frame(nowMs) : 0; }
 
 EMSCRIPTEN_KEEPALIVE void orvalde_tick_both() {
@@ -60,6 +71,10 @@ EMSCRIPTEN_KEEPALIVE void orvalde_tick_both() {
 
 EMSCRIPTEN_KEEPALIVE void orvalde_resize(int innerWidth, int innerHeight) {
     if (Program()) Program()->resize(innerWidth, innerHeight);
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_set_pixel_ratio(double devicePixelRatio) {
+    if (Program()) Program()->setPixelRatio(devicePixelRatio);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_message() { return Program() ? Program()->message().c_str() : ""; }
@@ -86,47 +101,9 @@ EMSCRIPTEN_KEEPALIVE const void* orvalde_image_data() {
 EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->surface().image().width() : 0; }
 EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->surface().image().height() : 0; }
 
-// The scroll bar: 0 minimum, 1 maximum, 2 value, 3 large change, then its
-// placement in CSS pixels: 4 left, 5 top, 6 width, 7 height.
-EMSCRIPTEN_KEEPALIVE int orvalde_bar(int field) {
-    if (!Program()) return 0;
-    const orvalde::WebScrollBar& bar = Program()->scrollBar();
-    switch (field) {
-        case 0: return bar.minimum();
-        case 1: return bar.maximum();
-        case 2: return bar.value();
-        case 3: return bar.largeChange();
-        case 4: return bar.placement().left;
-        case 5: return bar.placement().top;
-        case 6: return bar.placement().width;
-        case 7: return bar.placement().height;
-        default: return 0;
-    }
-}
+EMSCRIPTEN_KEEPALIVE const char* orvalde_bar_json() { return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program())) : "{}"; }
 
-// The nine buttons in the desktop's order: 0 command number, then the
-// placement in CSS pixels (96 per inch, as the desktop's design):
-// 1 left, 2 top, 3 width, 4 height.
-EMSCRIPTEN_KEEPALIVE int orvalde_button_count() { return static_cast<int>(orvalde::kButtons.size()); }
-
-EMSCRIPTEN_KEEPALIVE int orvalde_button(int index, int field) {
-    if (index < 0 || index >= orvalde_button_count()) return 0;
-    const orvalde::ButtonDesign& b = orvalde::kButtons[static_cast<std::size_t>(index)];
-    constexpr double kCssDpi = 96;
-    switch (field) {
-        case 0: return b.number;
-        case 1: return orvalde::TwipsToPixels(b.left, kCssDpi);
-        case 2: return orvalde::TwipsToPixels(b.top, kCssDpi);
-        case 3: return orvalde::TwipsToPixels(b.width, kCssDpi);
-        case 4: return orvalde::TwipsToPixels(b.height, kCssDpi);
-        default: return 0;
-    }
-}
-
-EMSCRIPTEN_KEEPALIVE const char* orvalde_button_caption(int index) {
-    if (index < 0 || index >= orvalde_button_count()) return "";
-    return orvalde::kButtons[static_cast<std::size_t>(index)].caption;
-}
+EMSCRIPTEN_KEEPALIVE const char* orvalde_buttons_json() { return orvalde::HandToPage(orvalde::ButtonsJson()); }
 
 // Tick counters: 0 the cycloidal pendulum's, 1 the circular one's.
 EMSCRIPTEN_KEEPALIVE double orvalde_counter(int which) {

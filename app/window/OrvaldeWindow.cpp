@@ -7,8 +7,9 @@
 #include <QWindow>
 
 #include "app/window/ButtonFont.h"
-#include "app/window/ButtonLayout.h"
 #include "app/window/FrameExtents.h"
+#include "lesson/Actions.h"
+#include "lesson/ButtonLayout.h"
 #include "surface/qt/HandlerGate.h"
 
 namespace orvalde {
@@ -28,7 +29,9 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
         button->setGeometry(TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
                             TwipsToPixels(design.width, dpi), TwipsToPixels(design.height, dpi));
         button->setAccessibleName(button->text());
-        button->setAccessibleDescription(QString::fromUtf8(design.description));
+        if (const Action* action = ActionForButton(design.number)) {
+            button->setAccessibleDescription(QString::fromStdString(ActionHelp(action->command)));
+        }
         buttons_[static_cast<std::size_t>(design.number)] = button;
     }
     std::array<CommandButton*, 9> all{};
@@ -43,21 +46,9 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
 
     form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_});
     OrvaldeForm& f = *form_;
-    const std::array<std::function<void()>, 10> handlers{
-        nullptr,
-        [&f] { f.Command1_Click(); },
-        [&f] { f.Command2_Click(); },
-        [&f] { f.Command3_Click(); },
-        [&f] { f.Command4_Click(); },
-        [&f] { f.Command5_Click(); },
-        [&f] { f.Command6_Click(); },
-        [&f] { f.Command7_Click(); },
-        [&f] { f.Command8_Click(); },
-        [&f] { f.Command9_Click(); },
-    };
     for (int n = 1; n <= 9; ++n) {
         connect(buttons_[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
-                [this, h = handlers[static_cast<std::size_t>(n)]] { dispatch(h); });
+                [this, &f, n] { dispatch([&f, n] { f.press(n); }); });
     }
     xthesi_.onChange = [this, &f] { dispatch([&f] { f.xthesi_Change(); }); };
     timer1_.onTick = [this, &f] { dispatch([&f] { f.Timer1_Timer(); }); };

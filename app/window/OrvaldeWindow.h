@@ -37,6 +37,7 @@ public:
     RasterSurface& surface() { return surface_; }
     CommandButton* button(int number) const;
     QScrollBar* scrollBar() const { return bar_; }
+    ScrollBarControl& xthesi() { return xthesi_; }
     QtTimer& timer1() { return timer1_; }
     QtTimer& timer2() { return timer2_; }
 

@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/window/ButtonLayout.h"
+#include "lesson/ButtonLayout.h"
 
 namespace orvalde {
 namespace {

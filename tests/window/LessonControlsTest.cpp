@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QLabel>
 
-#include "app/window/ButtonLayout.h"
+#include "lesson/ButtonLayout.h"
 #include "app/window/LessonControls.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "lesson/Spoken.h"
 #include "measure/MeasurementPlots.h"
 
 namespace orvalde {
@@ -99,12 +100,15 @@ std::string PlotJson(const PlotModel& plot) {
 
 std::string PanelJson(const Measurements& m) {
     std::string out = "{\"revision\":" + std::to_string(m.revision) + ",\"lines\":[";
-    const std::vector<std::string> lines = ReadoutLines(m);
+    const std::vector<std::string> lines = ReadoutText(m);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) out += ',';
         out += JsonString(lines[i]);
     }
-    out += "],\"plots\":[" + PlotJson(PeriodPlot(m)) + ',' + PlotJson(DisplacementPlot(m)) + "]}";
+    const PlotModel period = PeriodPlot(m), displacement = DisplacementPlot(m);
+    out += "],\"summary\":" + JsonString(MeasurementsSummary(m)) + ",\"plots\":[" + PlotJson(period) + ',' +
+           PlotJson(displacement) + "],\"plotTexts\":[" + JsonString(PlotText(period)) + ',' +
+           JsonString(PlotText(displacement)) + "]}";
     return out;
 }
 

@@ -9,7 +9,8 @@
 
 namespace orvalde {
 
-// {"revision":…,"lines":[…],"plots":[period plot, displacement plot]}.
+// {"revision":…,"lines":[…],"summary":"…","plots":[period plot, displacement plot],
+// "plotTexts":[their text alternatives]}.
 std::string PanelJson(const Measurements& m);
 
 // One plot: title, axes {label,min,max,ticks,tickTexts} and series

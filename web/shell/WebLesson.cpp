@@ -5,27 +5,17 @@
 
 namespace orvalde {
 
-WebLesson::WebLesson(WebOrvalde& program) : program_(program) { program_.form().setTickObserver(&meter_); }
-
-WebLesson::~WebLesson() { program_.form().setTickObserver(nullptr); }
-
-void WebLesson::togglePause() {
-    program_.run([this] { pause_.toggle(program_.timer1(), program_.timer2()); });
-}
-
-void WebLesson::step() {
-    program_.run([this] { program_.form().Command7_Click(); });
-}
-
-void WebLesson::setPace(Pace pace) { program_.setPace(pace); }
-
-Pace WebLesson::pace() const { return program_.pace(); }
+WebLesson::WebLesson(WebOrvalde& program)
+    : program_(program),
+      lesson_(LessonDevices{program.form(), program.timer1(), program.timer2(), program.xthesi(),
+                            [&program](Pace pace) { program.setPace(pace); },
+                            [&program](const std::function<void()>& handler) { program.dispatch(handler); }}) {}
 
 void WebLesson::startSweep() {
     if (sweeping_) return;
-    sweeping_ = true;
-    starts_ = SweepStarts(kSweepFirstStart, kSweepLastStart);
+    starts_ = lesson_.sweepStarts();
     found_.clear();
+    sweeping_ = !starts_.empty();
 }
 
 bool WebLesson::sweepStep() {
@@ -47,8 +37,9 @@ void WebLesson::cancelSweep() {
 void WebLesson::finishSweep() {
     sweeping_ = false;
     if (found_.empty()) return;
-    meter_.data.sweep = found_;
-    meter_.data.revision += 1;
+    Measurements& m = lesson_.measurements();
+    m.sweep = found_;
+    m.revision += 1;
 }
 
 }  // namespace orvalde

@@ -1,16 +1,13 @@
 #pragma once
-// The controls of a lesson in the page: the period meter fed by every tick,
-// pause, step, pace, and "Measure all release heights" run one start at a
-// time so that the page's animation frames go on between them.
+// The lesson (lesson/Lesson.h) bound to the page's program, and "Measure all
+// release heights" run one start at a time so that the page's animation
+// frames go on between them.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "lesson/Lesson.h"
 #include "measure/Measurements.h"
-#include "measure/PauseSwitch.h"
-#include "measure/ProgramMeter.h"
-#include "measure/TickPacer.h"
 
 namespace orvalde {
 
@@ -20,17 +17,17 @@ class WebLesson {
 public:
     // Attaches the meter to the program, which must outlive the lesson.
     explicit WebLesson(WebOrvalde& program);
-    ~WebLesson();
     WebLesson(const WebLesson&) = delete;
     WebLesson& operator=(const WebLesson&) = delete;
 
-    // Space: pauses whatever runs, or resumes what the pause stopped.
-    void togglePause();
-    bool paused() const { return pause_.paused(); }
-    // S or →: as "STEP".
-    void step();
-    void setPace(Pace pace);
-    Pace pace() const;
+    Lesson& lesson() { return lesson_; }
+    const Lesson& lesson() const { return lesson_; }
+
+    void togglePause() { lesson_.press(Command::Pause); }
+    bool paused() const { return lesson_.paused(); }
+    void step() { lesson_.press(Command::Step); }
+    void setPace(Pace pace) { lesson_.setPace(pace); }
+    Pace pace() const { return lesson_.pace(); }
 
     // The sweep: start it, then call sweepStep() once per slice of time until
     // it returns false. Cancelling keeps the starts already measured, as the
@@ -42,21 +39,16 @@ public:
     int sweepDone() const { return static_cast<int>(found_.size()); }
     int sweepTotal() const { return static_cast<int>(starts_.size()); }
 
-    const Measurements& measurements() const { return meter_.data; }
+    const Measurements& measurements() const { return lesson_.measurements(); }
 
 private:
     void finishSweep();
 
     WebOrvalde& program_;
-    ProgramMeter meter_;
-    PauseSwitch pause_;
+    Lesson lesson_;
     bool sweeping_ = false;
     std::vector<int> starts_;
     std::vector<SweepPoint> found_;
 };
-
-// The scroll bar's range the sweep covers: every release height it offers.
-inline constexpr int kSweepFirstStart = -120;
-inline constexpr int kSweepLastStart = 0;
 
 }  // namespace orvalde
