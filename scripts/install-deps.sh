@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev libboost-math-dev
   xvfb xauth openbox x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file
-  emscripten nodejs chromium chromium-driver python3-selenium
+  emscripten nodejs chromium chromium-driver python3-selenium clang-format
 )
 
 missing=()
@@ -19,13 +19,14 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
+if ((${#missing[@]} > 0)); then
+  SUDO=""
+  if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-SUDO=""
-if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -q
-$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The page's tools from npm, pinned by web/package-lock.json.
+"$(dirname "$0")/install-npm.sh"

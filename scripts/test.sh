@@ -3,11 +3,13 @@
 # once in the developer build and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer. Then builds the release tree (the program, the
 # tools and orvalde-bench) and packages it as a .deb in build/release. Last it
-# builds the browser edition and tests it in headless Chromium.
+# builds the browser edition and tests it in headless Chromium. The quick
+# checks (clang-format, ESLint) come first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+scripts/check-quick.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
