@@ -35,9 +35,9 @@ struct Action {
     const char* keysText;  // the keys as shown in menus and help
     bool repeats;          // whether a held key runs it again
     MenuPlace menu;
-    const char* label;         // in the menu and the key help
-    const char* labelWhenOn;   // instead of label while the lesson is paused (nullptr: the same)
-    const char* help;          // tooltip and help text
+    const char* label;        // in the menu and the key help
+    const char* labelWhenOn;  // instead of label while the lesson is paused (nullptr: the same)
+    const char* help;         // tooltip and help text
 };
 
 const std::vector<Action>& Actions();

@@ -8,8 +8,8 @@
 namespace orvalde {
 
 struct ButtonDesign {
-    int number;           // CommandN
-    const char* caption;  // UTF-8
+    int number;                    // CommandN
+    const char* caption;           // UTF-8
     int left, top, width, height;  // twips
 };
 
@@ -20,7 +20,8 @@ inline constexpr std::array<ButtonDesign, 9> kButtons{{
     {2, "TIME  OFF", 5520, -120, 2055, 735},
     {6, "CONTINUE", 7560, 0, 2055, 615},
     {7, "STEP", 9600, 0, 2415, 615},
-    {9, "orvalde \u03ba\u03b1\u03b9 \u03ba\u03c5\u03ba\u03bb\u03b9\u03ba\u03cc \u03bc\u03b1\u03b6\u03af", 9600, 600, 2415, 855},
+    {9, "orvalde \u03ba\u03b1\u03b9 \u03ba\u03c5\u03ba\u03bb\u03b9\u03ba\u03cc \u03bc\u03b1\u03b6\u03af", 9600, 600,
+     2415, 855},
     {5, "time on KYKLIKO", 12000, 0, 1935, 615},
     {8, "TIMEOFF KYKLIKO", 12000, 600, 2055, 735},
 }};

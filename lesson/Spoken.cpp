@@ -42,8 +42,9 @@ std::string DrawingName() { return Shown("Cycloidal and circular pendulums"); }
 
 std::string DescribeDrawing(const Lesson& lesson) {
     const Measurements& m = lesson.measurements();
-    std::string text = Shown("A cycloidal pendulum whose string wraps on two cheeks, with a circular pendulum of "
-                             "the same length beside it. ");
+    std::string text = Shown(
+        "A cycloidal pendulum whose string wraps on two cheeks, with a circular pendulum of "
+        "the same length beside it. ");
     const bool cycloid = lesson.cycloidRunning();
     text += BobSentence(m, BobKind::Cycloid, cycloid);
     text += BobSentence(m, BobKind::Exact, cycloid);

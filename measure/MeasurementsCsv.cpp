@@ -14,8 +14,8 @@ std::string MeasurementsCsv(const Measurements& m) {
             std::snprintf(row, sizeof row, "%s,%d,%d,%.17g,%.17g,%.17g\n", BobName(e.bob), e.run, e.pass.swing,
                           e.pass.time, e.pass.period, e.theory);
         } else {
-            std::snprintf(row, sizeof row, "%s,%d,%d,%.17g,,%.17g\n", BobName(e.bob), e.run, e.pass.swing,
-                          e.pass.time, e.theory);
+            std::snprintf(row, sizeof row, "%s,%d,%d,%.17g,,%.17g\n", BobName(e.bob), e.run, e.pass.swing, e.pass.time,
+                          e.theory);
         }
         out += row;
     }

@@ -88,7 +88,8 @@ EMSCRIPTEN_KEEPALIVE int orvalde_take_dirty() {
     std::vector<int>& out = ThePage().dirty;
     out.clear();
     if (!Program()) return 0;
-    for (const orvalde::PixelRect& r : Program()->takeDirtyRects()) out.insert(out.end(), {r.x, r.y, r.width, r.height});
+    for (const orvalde::PixelRect& r : Program()->takeDirtyRects())
+        out.insert(out.end(), {r.x, r.y, r.width, r.height});
     return static_cast<int>(out.size() / 4);
 }
 
@@ -101,7 +102,9 @@ EMSCRIPTEN_KEEPALIVE const void* orvalde_image_data() {
 EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->surface().image().width() : 0; }
 EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->surface().image().height() : 0; }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_bar_json() { return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program())) : "{}"; }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_bar_json() {
+    return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program())) : "{}";
+}
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_buttons_json() { return orvalde::HandToPage(orvalde::ButtonsJson()); }
 

@@ -10,9 +10,10 @@ namespace {
 // The options QGuiApplication and QApplication take out of argv themselves;
 // either with one dash or two, the value after the name or after '='.
 const QSet<QString>& QtOptionsWithValue() {
-    static const QSet<QString> names{"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                                     "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style",
-                                     "stylesheet", "title", "name", "fontengine", "dialogs", "qmljsdebugger"};
+    static const QSet<QString> names{"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+                                     "style",       "stylesheet",         "title",         "name",    "fontengine",
+                                     "dialogs",     "qmljsdebugger"};
     return names;
 }
 
@@ -73,13 +74,17 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
             "\nQt's own options are accepted too, for example -platform offscreen, -style fusion\n"
             "or -reverse.\n"
             "\nWith no display, run it under a virtual one:\n"
-            "  " + VirtualDisplayCommand(called) + "\n";
+            "  " +
+            VirtualDisplayCommand(called) + "\n";
         outcome = {false, 0, text, {}};
     } else if (parser.isSet(showVersion)) {
         outcome = {false, 0, program + " " + version + "\n", {}};
     } else if (!parser.positionalArguments().isEmpty()) {
-        outcome = {false, 2, {}, program + ": unexpected argument '" + parser.positionalArguments().first() +
-                                     "' (see orvalde --help)\n"};
+        outcome = {
+            false,
+            2,
+            {},
+            program + ": unexpected argument '" + parser.positionalArguments().first() + "' (see orvalde --help)\n"};
     }
     return outcome;
 }

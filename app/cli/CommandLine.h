@@ -9,10 +9,10 @@
 namespace orvalde {
 
 struct CommandLineOutcome {
-    bool run = true;    // false: print and exit with exitCode
-    int exitCode = 0;   // 0 for --help and --version, 2 for a bad argument
-    QString out;        // for stdout
-    QString err;        // one line for stderr
+    bool run = true;   // false: print and exit with exitCode
+    int exitCode = 0;  // 0 for --help and --version, 2 for a bad argument
+    QString out;       // for stdout
+    QString err;       // one line for stderr
 };
 
 // arguments as main received them, the program's name first.

@@ -25,7 +25,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]\n"
+    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--start X0] [--cycloid N] [--circular N] "
+    "[--both N] [--evolute] [--sweep]\n"
     "  Runs the actions in the order given after start-up and writes the window as PNG\n"
     "  (--drawing-only: just the drawing, at device pixels, without the controls;\n"
     "  --panel: the measurements panel instead; --sweep: measure all release heights).\n"
@@ -60,9 +61,7 @@ int main(int argc, char** argv) {
     for (const Action& action : args->actions) {
         const int n = action.value;
         switch (action.kind) {
-            case Action::Start:
-                run([&] { window.scrollBar()->setValue(n); });
-                break;
+            case Action::Start: run([&] { window.scrollBar()->setValue(n); }); break;
             case Action::Cycloid:
                 run([&] { form.Command1_Click(); });
                 for (int k = 0; k < n; ++k) run([&] { form.Timer1_Timer(); });
@@ -80,9 +79,7 @@ int main(int argc, char** argv) {
                     run([&] { form.Timer2_Timer(); });
                 }
                 break;
-            case Action::Evolute:
-                run([&] { form.Command3_Click(); });
-                break;
+            case Action::Evolute: run([&] { form.Command3_Click(); }); break;
             case Action::Sweep:
                 lesson.panel().startSweep();
                 lesson.panel().waitForSweep();

@@ -31,8 +31,9 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     periodView_ = new PlotView(this);
     displacementView_ = new PlotView(this);
     sweepButton_ = new QPushButton("Measure all release heights", this);
-    sweepButton_->setToolTip("Runs both pendulums without drawing from 25 release heights across the scroll bar's "
-                             "range and adds their periods to the plot.");
+    sweepButton_->setToolTip(
+        "Runs both pendulums without drawing from 25 release heights across the scroll bar's "
+        "range and adds their periods to the plot.");
     cancelButton_ = new QPushButton("Cancel", this);
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
@@ -101,10 +102,12 @@ void MeasurementsWindow::startSweep() {
     progress_->setRange(0, static_cast<int>(starts.size()));
     worker_ = std::thread([this, starts] {
         sweepResult_ = MeasureReleaseHeights(starts, cancel_, [this](int done, int) {
-            QMetaObject::invokeMethod(this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
         });
         finished_ = true;
-        QMetaObject::invokeMethod(this, [this] { sweepFinished(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { sweepFinished(); }, Qt::QueuedConnection);
     });
 }
 

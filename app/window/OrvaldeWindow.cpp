@@ -65,7 +65,9 @@ CommandButton* OrvaldeWindow::button(int number) const {
     return number >= 1 && number <= 9 ? buttons_[static_cast<std::size_t>(number)] : nullptr;
 }
 
-void OrvaldeWindow::start() { dispatch([this] { form_->Main(); }); }
+void OrvaldeWindow::start() {
+    dispatch([this] { form_->Main(); });
+}
 
 void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
     {

@@ -39,7 +39,8 @@ RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double deviceP
     : dpr_(sanitisedRatio(devicePixelRatio)),
       logicalWidth_(std::max(logicalWidth, 1)),
       logicalHeight_(std::max(logicalHeight, 1)),
-      image_(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_, order), order),
+      image_(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_, order),
+             order),
       scaleWidth_(logicalWidth_),
       scaleHeight_(logicalHeight_),
       face_(&glyphFaceFor(dpr_)),
@@ -195,7 +196,8 @@ void RasterSurface::setDevicePixelRatio(double ratio) {
         const int oy = std::min(image_.height() - 1, static_cast<int>(y * scale));
         std::uint32_t* out = resampled.row(y);
         const std::uint32_t* in = image_.row(oy);
-        for (int x = 0; x < resampled.width(); ++x) out[x] = in[std::min(image_.width() - 1, static_cast<int>(x * scale))];
+        for (int x = 0; x < resampled.width(); ++x)
+            out[x] = in[std::min(image_.width() - 1, static_cast<int>(x * scale))];
     }
     image_ = std::move(resampled);
     dpr_ = dpr;

@@ -35,8 +35,8 @@ std::string ButtonsJson() {
         out += "{" + Field("number", b.number) + "," + Field("id", JsonString(action ? action->id : "")) + "," +
                Field("caption", JsonString(b.caption)) + "," +
                Field("help", JsonString(action ? ActionHelp(action->command) : "")) + "," +
-               Field("left", TwipsToPixels(b.left, kCssDpi)) + "," + Field("top", TwipsToPixels(b.top, kCssDpi)) +
-               "," + Field("width", TwipsToPixels(b.width, kCssDpi)) + "," +
+               Field("left", TwipsToPixels(b.left, kCssDpi)) + "," + Field("top", TwipsToPixels(b.top, kCssDpi)) + "," +
+               Field("width", TwipsToPixels(b.width, kCssDpi)) + "," +
                Field("height", TwipsToPixels(b.height, kCssDpi)) + "}";
     }
     return out + "]";
@@ -64,10 +64,11 @@ std::string MenuJson(const Lesson& lesson) {
 }
 
 std::string HelpJson() {
-    return "{" + Field("title", JsonString(HelpTitle())) + "," + Field("buttonsTitle", JsonString(Shown("The buttons"))) +
-           "," + Field("buttons", Entries(HelpButtons())) + "," + Field("keysTitle", JsonString(Shown("Keys"))) + "," +
-           Field("keys", Entries(HelpKeys())) + "," + Field("scrollBar", JsonString(HelpScrollBarText())) + "," +
-           Field("menu", JsonString(HelpMenuText())) + "," + Field("close", JsonString(Shown("Close"))) + "}";
+    return "{" + Field("title", JsonString(HelpTitle())) + "," +
+           Field("buttonsTitle", JsonString(Shown("The buttons"))) + "," + Field("buttons", Entries(HelpButtons())) +
+           "," + Field("keysTitle", JsonString(Shown("Keys"))) + "," + Field("keys", Entries(HelpKeys())) + "," +
+           Field("scrollBar", JsonString(HelpScrollBarText())) + "," + Field("menu", JsonString(HelpMenuText())) + "," +
+           Field("close", JsonString(Shown("Close"))) + "}";
 }
 
 }  // namespace orvalde

@@ -83,8 +83,8 @@ std::string PlotJson(const PlotModel& plot) {
     for (std::size_t s = 0; s < plot.series.size(); ++s) {
         const PlotSeries& series = plot.series[s];
         if (s > 0) out += ',';
-        out += "{\"name\":" + JsonString(series.name) + ",\"colour\":\"" + Colour(series.colour) +
-               "\",\"style\":\"" + StyleName(series.style) + "\",\"points\":[";
+        out += "{\"name\":" + JsonString(series.name) + ",\"colour\":\"" + Colour(series.colour) + "\",\"style\":\"" +
+               StyleName(series.style) + "\",\"points\":[";
         for (std::size_t i = 0; i < series.points.size(); ++i) {
             if (i > 0) out += ',';
             out += '[';
