@@ -117,15 +117,16 @@ LessonControls::LessonControls(OrvaldeWindow& window)
     // the focus at first, so that Space pauses.
     QScrollBar* bar = window_.scrollBar();
     bar->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run as a vertical one's by default: → would lower it.
+    bar->setInvertedControls(false);
     bar->installEventFilter(this);
-    QWidget* previous = nullptr;
-    for (QObject* child : window_.children()) {
-        auto* button = qobject_cast<QPushButton*>(child);
-        if (!button) continue;
-        if (previous) QWidget::setTabOrder(previous, button);
-        previous = button;
-    }
-    if (previous) QWidget::setTabOrder(previous, bar);
+    // The bar was made before the buttons; set again on the window, it goes
+    // to the end of the focus chain (setTabOrder leaves it in place on Qt 6.4).
+    const QRect geometry = bar->geometry();
+    bar->setParent(nullptr);
+    bar->setParent(&window_);
+    bar->setGeometry(geometry);
+    bar->show();
     auto* focusFrame = new QFocusFrame(&window_);
     focusFrame->setWidget(bar);
     window_.setFocusPolicy(Qt::StrongFocus);
