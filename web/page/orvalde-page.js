@@ -34,6 +34,7 @@
     const dialog = document.getElementById('message');
     const dialogText = document.getElementById('message-text');
     const description = document.getElementById('drawing-description');
+    let ratio = window.devicePixelRatio || 1;
 
     // Every user action and every frame goes through here; nothing acts while
     // the message dialog is open.
@@ -44,7 +45,7 @@
     }
 
     function refresh() {
-      if (picture.fit(window.devicePixelRatio || 1)) picture.copyAll();
+      if (picture.fit(ratio)) picture.copyAll();
       else picture.flush();
       bar.update(program.bar());
       const text = program.message();
@@ -85,7 +86,7 @@
       refresh();
     });
 
-    program.start(window.innerWidth, window.innerHeight, window.devicePixelRatio || 1);
+    program.start(window.innerWidth, window.innerHeight, ratio);
     refresh();
     const lesson = new OrvaldePage.Lesson(program, { act, canvas, controls, message: dialog });
     canvas.setAttribute('aria-label', program.drawingName());
@@ -95,16 +96,22 @@
       refresh();
     });
 
-    // Zoom or another screen: one canvas pixel per device pixel again.
+    // Zoom or another screen: one canvas pixel per device pixel again. The
+    // media query tells most browsers at once; the frames catch the rest.
     function followPixelRatio() {
-      const ratio = window.devicePixelRatio || 1;
+      const now = window.devicePixelRatio || 1;
+      if (now === ratio) return;
+      ratio = now;
+      program.setPixelRatio(ratio);
+      refresh();
+    }
+    function watchPixelRatio() {
       matchMedia('(resolution: ' + ratio + 'dppx)').addEventListener('change', () => {
-        program.setPixelRatio(window.devicePixelRatio || 1);
-        refresh();
         followPixelRatio();
+        watchPixelRatio();
       }, { once: true });
     }
-    followPixelRatio();
+    watchPixelRatio();
 
     // Where the bobs are, for assistive technology: at most once a second,
     // and only a changed text.
@@ -117,6 +124,7 @@
     }
 
     function frame(now) {
+      followPixelRatio();
       if (!dialog.open && program.frame(now) > 0) refresh();
       lesson.frame(now);
       describe(now);
