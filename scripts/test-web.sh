@@ -39,7 +39,7 @@ echo "== web: keyboard only, assistive technology and axe-core"
 /usr/bin/python3 web/tests/test_access.py
 
 echo "== web: the same keys in both editions"
-ORVALDE_KEYS=build/dev/orvalde-keys /usr/bin/python3 web/tests/test_keys_agree.py
+ORVALDE_KEYS=build/dev/tests/orvalde-keys /usr/bin/python3 web/tests/test_keys_agree.py
 
 echo "== web: bench.html (figures only, not a test)"
 /usr/bin/python3 web/tests/run_bench.py build/web || echo "bench.html did not finish" >&2

@@ -18,7 +18,7 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 from browser import Browser  # noqa: E402
 from test_page import HEIGHT, ROOT, WEB, WIDTH, wait_for  # noqa: E402
 
-KEYS_TOOL = os.environ.get("ORVALDE_KEYS", str(ROOT / "build/dev/orvalde-keys"))
+KEYS_TOOL = os.environ.get("ORVALDE_KEYS", str(ROOT / "build/dev/tests/orvalde-keys"))
 
 # Frames run only when asked: "frame" runs one, 1/60 s after the last.
 MANUAL_FRAMES = """
