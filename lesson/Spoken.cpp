@@ -29,8 +29,13 @@ std::string Where(const BobRun& run) {
     return Metres(std::abs(d)) + " m " + Shown(d < 0 ? "left of its lowest point" : "right of its lowest point");
 }
 
+std::string Capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
 std::string BobSentence(const Measurements& m, BobKind bob, bool running) {
-    const std::string title = std::string(BobTitle(bob)) + " " + Shown("pendulum");
+    const std::string title = Capitalised(std::string(BobTitle(bob)) + " " + Shown("pendulum"));
     if (!m.hasRun(bob)) return "";
     const BobRun& run = m.run(bob);
     return title + (running ? Shown(" swinging, bob ") : Shown(" stopped, bob ")) + Where(run) + ". ";
@@ -62,7 +67,7 @@ std::string MeasurementsSummary(const Measurements& m) {
     for (BobKind bob : {BobKind::Cycloid, BobKind::Exact, BobKind::Circular}) {
         if (!m.hasRun(bob)) continue;
         const BobRun& run = m.run(bob);
-        text += std::string(BobTitle(bob)) + " " + Shown("pendulum") + ": ";
+        text += Capitalised(std::string(BobTitle(bob)) + " " + Shown("pendulum")) + ": ";
         if (run.periods > 0) text += Shown("period ") + Seconds(run.meanPeriod()) + " s, ";
         text += Shown("theory ") + Seconds(run.release.theory) + " s. ";
     }

@@ -127,16 +127,16 @@ TEST_F(LessonOnPage, TheDescriptionSaysWhereTheBobIsAndTheSummaryStaysQuietBetwe
     page.click(1);
     frames(30);
     const std::string swinging = DescribeDrawing(lesson());
-    EXPECT_NE(swinging.find("cycloidal pendulum swinging, bob "), std::string::npos) << swinging;
+    EXPECT_NE(swinging.find("Cycloidal pendulum swinging, bob "), std::string::npos) << swinging;
     EXPECT_NE(swinging.find(" of its lowest point"), std::string::npos) << swinging;
     page.click(2);
-    EXPECT_NE(DescribeDrawing(lesson()).find("cycloidal pendulum stopped"), std::string::npos);
+    EXPECT_NE(DescribeDrawing(lesson()).find("Cycloidal pendulum stopped"), std::string::npos);
 
     page.click(6);
     lesson().setPace(Pace::Fast);
     frames(100);  // 400 ticks: several periods
     const std::string summary = MeasurementsSummary(lesson().measurements());
-    EXPECT_NE(summary.find("cycloidal pendulum: period 17.77 s, theory 17.77 s."), std::string::npos) << summary;
+    EXPECT_NE(summary.find("Cycloidal pendulum: period 17.77 s, theory 17.77 s."), std::string::npos) << summary;
     frames(3);  // ticks, but no new period: the same text
     EXPECT_EQ(MeasurementsSummary(lesson().measurements()), summary);
 }
