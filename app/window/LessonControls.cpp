@@ -15,6 +15,7 @@
 #include "app/window/OrvaldeWindow.h"
 #include "lesson/Shown.h"
 #include "lesson/Spoken.h"
+#include "measure/MeasurementPlots.h"
 #include "measure/MeasurementsCsv.h"
 
 namespace orvalde {
@@ -158,7 +159,14 @@ LessonControls::~LessonControls() {
 
 void LessonControls::updateAccessibleTexts() {
     SetDescription(window_, Q(DescribeDrawing(lesson_)));
-    if (panel_) SetDescription(panel_->readout(), Q(MeasurementsSummary(lesson_.measurements())));
+    if (!panel_ || !panel_->isVisible()) return;
+    const Measurements& m = lesson_.measurements();
+    SetDescription(panel_->readout(), Q(MeasurementsSummary(m)));
+    for (auto [view, plot] : {std::pair{&panel_->periodView(), PeriodPlot(m)},
+                              std::pair{&panel_->displacementView(), DisplacementPlot(m)}}) {
+        view->setAccessibleName(Q(plot.title));
+        SetDescription(*view, Q(PlotText(plot)));
+    }
 }
 
 MeasurementsWindow& LessonControls::panel() {

@@ -182,6 +182,9 @@ TEST_F(Lesson, PanelShowsBothPlotsWithPoints) {
     EXPECT_EQ(lesson->measurements().sweep.size(), 25u);
     panel.refreshNow();
     EXPECT_TRUE(panel.readout().text().contains("exact circular behind cycloidal"));
+    lesson->updateAccessibleTexts();
+    EXPECT_TRUE(panel.readout().accessibleDescription().startsWith("Cycloidal pendulum: period 17.77 s"));
+    EXPECT_TRUE(panel.periodView().accessibleDescription().contains("25 points")) << "the sweep's points, as text";
 
     const QImage period = panel.periodView().grab().toImage();
     const QImage displacement = panel.displacementView().grab().toImage();
