@@ -66,6 +66,8 @@
       button.style.width = b.width + 'px';
       button.style.height = b.height + 'px';
       button.addEventListener('click', () => act(() => program.click(b.number)));
+      // As on the desktop, a click leaves the focus where the keyboard left it.
+      button.addEventListener('mousedown', (e) => e.preventDefault());
       controls.appendChild(button);
     }
 
