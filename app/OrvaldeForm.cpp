@@ -153,6 +153,21 @@ void OrvaldeForm::Command9_Click() {
     sim_.counters.circularTicks = 0;
 }
 
+bool OrvaldeForm::press(int button) {
+    switch (button) {
+        case 1: Command1_Click(); return true;
+        case 2: Command2_Click(); return true;
+        case 3: Command3_Click(); return true;
+        case 4: Command4_Click(); return true;
+        case 5: Command5_Click(); return true;
+        case 6: Command6_Click(); return true;
+        case 7: Command7_Click(); return true;
+        case 8: Command8_Click(); return true;
+        case 9: Command9_Click(); return true;
+        default: return false;
+    }
+}
+
 void OrvaldeForm::Timer1_Timer() { RunCycloidTick(); }
 void OrvaldeForm::Timer2_Timer() { RunCircularTick(); }
 

@@ -52,6 +52,10 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
+    // Button CommandN was pressed (1..9); returns false, doing nothing, for
+    // any other number. The one place that maps buttons to their handlers.
+    bool press(int button);
+
     // What the last tick of each pendulum computed (for tools and tests).
     const CycloidTickReport& lastCycloidTick() const { return lastCycloidTick_; }
     const CircularTickReport& lastCircularTick() const { return lastCircularTick_; }

@@ -12,7 +12,6 @@
 namespace orvalde {
 namespace {
 
-
 // The program started up on a given surface, with both pendulums released
 // from the scroll bar's value -100.
 template <class Surface>

@@ -17,7 +17,6 @@
 namespace orvalde {
 namespace {
 
-
 void BM_Startup(benchmark::State& state) {
     EnsureQtApplication();
     for (auto _ : state) {

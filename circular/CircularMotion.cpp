@@ -47,12 +47,9 @@ double CircularDerivative(Simulation& sim, double /*t*/, const double* state, in
                                                       c.stringLength, c.bobWeight);
             return i == 0 ? f.fx / kMass : f.fy / kMass;
         }
-        case 2:
-            return state[0];
-        case 3:
-            return state[1];
-        default:
-            return 0;
+        case 2: return state[0];
+        case 3: return state[1];
+        default: return 0;
     }
 }
 

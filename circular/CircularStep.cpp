@@ -15,7 +15,7 @@ constexpr Rgb kRed{255, 0, 0};
 
 // What the previous tick drew at its bob.
 BobFigures Previous(const CircularStepMemory& m) {
-    return {m.lastCircularBobX, m.lastCircularBobY, m.lastCircularVX,
+    return {m.lastCircularBobX, m.lastCircularBobY,   m.lastCircularVX,
             m.lastCircularVY,   m.lastCircularForceX, m.lastCircularForceY};
 }
 

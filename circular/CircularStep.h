@@ -10,7 +10,7 @@ namespace orvalde {
 struct CircularTickReport {
     double t = 0;  // time handed to the integrator
     double vx = 0, vy = 0, x = 0, y = 0;
-    double theta = 0;  // string inclination to the horizontal
+    double theta = 0;       // string inclination to the horizontal
     double fx = 0, fy = 0;  // net force drawn
 };
 

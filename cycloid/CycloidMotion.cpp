@@ -11,8 +11,7 @@ constexpr double kTwoG = 20;
 double Sign(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 }  // namespace
 
-CycloidForces CycloidForcesAt(const Simulation& sim, double archWidth, double x, const CycloidPoint& p,
-                              double radius) {
+CycloidForces CycloidForcesAt(const Simulation& sim, double archWidth, double x, const CycloidPoint& p, double radius) {
     const double a = sim.constants.circleRadius;
     const double w = sim.constants.bobWeight;
     const double y = p.y;

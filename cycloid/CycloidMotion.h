@@ -11,9 +11,9 @@ namespace orvalde {
 struct CycloidForces {
     double contactX = 0;  // where the free string leaves the cheek
     double contactY = 0;
-    double psi = 0;       // string inclination, in (-pi/2, pi/2); +-pi/2 when vertical
+    double psi = 0;  // string inclination, in (-pi/2, pi/2); +-pi/2 when vertical
     double tension = 0;
-    double fx = 0;        // net force: tension plus weight
+    double fx = 0;  // net force: tension plus weight
     double fy = 0;
     bool vertical = false;  // bob straight below the contact point (lowest point)
 };
@@ -22,8 +22,7 @@ struct CycloidForces {
 // with radius = CurvatureRadius at p.angle and archWidth = 2 pi a as the
 // caller computed it. Reads pi, circleRadius, bobWeight and cycloidStartY; the
 // speed comes from the fall below cycloidStartY. Finite for every finite x.
-CycloidForces CycloidForcesAt(const Simulation& sim, double archWidth, double x, const CycloidPoint& p,
-                              double radius);
+CycloidForces CycloidForcesAt(const Simulation& sim, double archWidth, double x, const CycloidPoint& p, double radius);
 
 // Component i of the state's time derivative: 0, 1 the acceleration, 2, 3 the
 // velocity state[0], state[1], anything else 0. t is unused. Every call sets

@@ -9,7 +9,7 @@ namespace orvalde {
 // Where the exact circular pendulum is at time t and the net force on it.
 struct ExactPendulumPose {
     double bobX = 0, bobY = 0;
-    double startAngle = 0;        // amplitude theta0
+    double startAngle = 0;          // amplitude theta0
     double startX = 0, startY = 0;  // computed start point (black mark)
     double forceX = 0, forceY = 0;
 };

@@ -96,8 +96,7 @@ void ProgramMeter::circularTicked(const CircularTickEvent& e) {
         release.theory = CircularPeriod(g.length, release.angle);
         begin(BobKind::Circular, release, g.pi * g.a, 0, e.startX);
     }
-    sample(BobKind::Circular, static_cast<double>(e.sim.counters.circularTicks) * e.sim.constants.timeStep,
-           e.report.x);
+    sample(BobKind::Circular, static_cast<double>(e.sim.counters.circularTicks) * e.sim.constants.timeStep, e.report.x);
 }
 
 }  // namespace orvalde

@@ -10,9 +10,7 @@ namespace {
 // The client size the trace tool uses; the scroll range does not depend on it.
 constexpr double kClientWidth = 1920, kClientHeight = 1080;
 
-bool Done(const ProgramMeter& meter, BobKind bob, int periods) {
-    return meter.data.run(bob).periods >= periods;
-}
+bool Done(const ProgramMeter& meter, BobKind bob, int periods) { return meter.data.run(bob).periods >= periods; }
 
 }  // namespace
 

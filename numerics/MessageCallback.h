@@ -10,7 +10,7 @@ namespace orvalde {
 class MessageCallback {
 public:
     template <class Target>
-        requires requires(Target& target, const std::string& text) { target.show(text); }
+    requires requires(Target& target, const std::string& text) { target.show(text); }
     MessageCallback(Target& target)  // NOLINT: implicit, so callers pass their box as it is
         : target_(&target), show_([](void* t, const std::string& text) { static_cast<Target*>(t)->show(text); }) {}
 

@@ -59,14 +59,12 @@ void RkfStep(F&& f, double t, const double* y, double h, double* ynew, int n) {
     for (int i = 0; i < n; ++i) k4[i] = f(tl + (12.0 / 13.0) * h, trial, i) * h;
 
     for (int i = 0; i < n; ++i)
-        yt[i] = (439.0 / 216.0) * k1[i] + y[i] - 8.0 * k2[i] + (3680.0 / 513.0) * k3[i] -
-                (845.0 / 4104.0) * k4[i];
+        yt[i] = (439.0 / 216.0) * k1[i] + y[i] - 8.0 * k2[i] + (3680.0 / 513.0) * k3[i] - (845.0 / 4104.0) * k4[i];
     for (int i = 0; i < n; ++i) k5[i] = f(tl + h, trial, i) * h;
 
     // Reads only y[i] before writing ynew[i], hence safe in place.
     for (int i = 0; i < n; ++i)
-        ynew[i] = (25.0 / 216.0) * k1[i] + y[i] + (1408.0 / 2565.0) * k3[i] + (2197.0 / 4104.0) * k4[i] -
-                  k5[i] / 5.0;
+        ynew[i] = (25.0 / 216.0) * k1[i] + y[i] + (1408.0 / 2565.0) * k3[i] + (2197.0 / 4104.0) * k4[i] - k5[i] / 5.0;
 }
 
 }  // namespace orvalde

@@ -17,7 +17,7 @@ desktop=(
 # is tried under, the packaging checks, and the browser edition's tool chain.
 tests=(
   libstb-dev libgtest-dev libbenchmark-dev libboost-math-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   openbox x11-utils
   desktop-file-utils appstream groff-base dpkg-dev file lintian
   emscripten nodejs chromium chromium-driver python3-selenium
@@ -38,13 +38,16 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
+if ((${#missing[@]} > 0)); then
+  SUDO=""
+  if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-SUDO=""
-if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -q
-$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The page's tools from npm, pinned by web/package-lock.json, for the tests.
+if [[ "$1" == all ]]; then
+  "$(dirname "$0")/install-npm.sh"
+fi

@@ -14,7 +14,7 @@ started=$(date +%s)
 
 echo "== web: the native tools it is compared with"
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j "${JOBS:-2}" --target orvalde-trace orvalde-snapshot orvalde
+cmake --build --preset dev -j "${JOBS:-2}" --target orvalde-trace orvalde-snapshot orvalde orvalde-keys
 
 echo "== web build"
 cmake --preset web >/dev/null
@@ -36,6 +36,12 @@ ORVALDE_SNAPSHOT=build/dev/orvalde-snapshot /usr/bin/python3 web/tests/test_page
 
 echo "== web: the lesson's keys, panel, sweep and saving in headless Chromium"
 /usr/bin/python3 web/tests/test_lesson.py
+
+echo "== web: keyboard only, assistive technology and axe-core"
+/usr/bin/python3 web/tests/test_access.py
+
+echo "== web: the same keys in both editions"
+ORVALDE_KEYS=build/dev/tests/orvalde-keys /usr/bin/python3 web/tests/test_keys_agree.py
 
 echo "== web: the laboratory's drags, keys, race, table and link in headless Chromium"
 /usr/bin/python3 web/tests/test_lab.py

@@ -10,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh all
+scripts/check-quick.sh
 export QT_QPA_PLATFORM=offscreen
 # The browser tests' Python would leave __pycache__ in the tree.
 export PYTHONDONTWRITEBYTECODE=1

@@ -37,9 +37,9 @@ public:
     int lineWidth() const override { return width_; }
     void setLineStyle(LineStyle style) override { style_ = style; }
     void clear() override;
+    using DrawingSurface::circle;
     using DrawingSurface::line;
     using DrawingSurface::lineTo;
-    using DrawingSurface::circle;
     void line(float x1, float y1, float x2, float y2, Rgb colour) override;
     void lineTo(float x2, float y2, Rgb colour) override;
     void point(float x, float y, Rgb colour) override;

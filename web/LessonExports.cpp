@@ -1,18 +1,18 @@
-// The functions the page calls for the lesson's controls and the
-// measurements panel. The lesson attaches to the page's program once it has
-// started.
+// The lesson's side of the page boundary (see page/orvalde-program.js). The
+// lesson attaches to the page's program once it has started.
 
 #include <emscripten/emscripten.h>
 
 #include <memory>
 #include <string>
 
-#include "app/window/ButtonLayout.h"
-#include "app/window/HelpText.h"
 #include "display/Legend.h"
 #include "display/ReadableText.h"
+#include "lesson/ButtonLayout.h"
+#include "lesson/Spoken.h"
 #include "measure/MeasurementsCsv.h"
 #include "web/PageProgram.h"
+#include "web/shell/PageJson.h"
 #include "web/shell/PanelJson.h"
 #include "web/shell/ReadableJson.h"
 #include "web/shell/WebOrvalde.h"
@@ -20,22 +20,14 @@
 
 namespace {
 
-struct Lesson {
-    std::unique_ptr<orvalde::WebLesson> controls;
-    std::string text;  // the last string handed to the page
-};
-
-Lesson& TheLesson() {
-    static Lesson lesson;
+std::unique_ptr<orvalde::WebLesson>& TheLesson() {
+    static std::unique_ptr<orvalde::WebLesson> lesson;
     return lesson;
 }
 
-orvalde::WebLesson* Controls() { return TheLesson().controls.get(); }
+orvalde::WebLesson* Controls() { return TheLesson().get(); }
 
-const char* Hand(std::string text) {
-    TheLesson().text = std::move(text);
-    return TheLesson().text.c_str();
-}
+using orvalde::HandToPage;
 
 // The status line in the page's language. The lesson composes it in English
 // and decides the joint button's hint; the page's language is applied here
@@ -56,7 +48,7 @@ extern "C" {
 // After orvalde_start, before the first frame: the meter sees every tick.
 EMSCRIPTEN_KEEPALIVE void orvalde_lesson_start() {
     if (Controls() || !orvalde::PageProgram()) return;
-    TheLesson().controls = std::make_unique<orvalde::WebLesson>(*orvalde::PageProgram());
+    TheLesson() = std::make_unique<orvalde::WebLesson>(*orvalde::PageProgram());
 }
 
 // Start-up again at the window's inner size now.
@@ -67,25 +59,50 @@ EMSCRIPTEN_KEEPALIVE void orvalde_start_again(int innerWidth, int innerHeight) {
         orvalde::PageProgram()->startAgain(innerWidth, innerHeight);
 }
 
-EMSCRIPTEN_KEEPALIVE void orvalde_toggle_pause() {
-    if (Controls()) Controls()->togglePause();
+// Runs the action with this id if the program runs it; 0 for an action the
+// page runs itself (a shell action) or an unknown id.
+EMSCRIPTEN_KEEPALIVE int orvalde_press(const char* id) {
+    if (!Controls()) return 0;
+    const orvalde::Action* action = orvalde::ActionWithId(id);
+    if (!action || action->handler != orvalde::Handler::Core) return 0;
+    return Controls()->lesson().press(action->command) ? 1 : 0;
+}
+
+// The key's name from KeyboardEvent.key and Shift.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_key_name(const char* key, int shift) {
+    return HandToPage(orvalde::KeyName(key, shift != 0));
+}
+
+// Where a key goes with the focus on: 0 elsewhere, 1 a button, 2 the scroll
+// bar, 3 a menu. "" for the focused control, "-" taken with nothing to do,
+// otherwise the id of the action to run.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_route_key(const char* key, int focus, int repeat) {
+    if (focus < 0 || focus > 3) focus = 0;
+    const orvalde::KeyRoute route = orvalde::RouteKey(key, static_cast<orvalde::Focus>(focus), repeat != 0);
+    switch (route.kind) {
+        case orvalde::KeyRoute::ToFocused: return "";
+        case orvalde::KeyRoute::Swallow: return "-";
+        case orvalde::KeyRoute::Run: return orvalde::ActionFor(route.command).id;
+    }
+    return "";
 }
 
 EMSCRIPTEN_KEEPALIVE int orvalde_paused() { return Controls() && Controls()->paused() ? 1 : 0; }
 
-EMSCRIPTEN_KEEPALIVE void orvalde_step() {
-    if (Controls()) Controls()->step();
+EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label() {
+    return Controls() ? orvalde::PaceLabel(Controls()->pace()) : orvalde::PaceLabel(orvalde::kDefaultPace);
 }
 
-// 0 ¼×, 1 1×, 2 6×, 3 24×.
-EMSCRIPTEN_KEEPALIVE void orvalde_set_pace(int pace) {
-    if (Controls() && pace >= 0 && pace <= 3) Controls()->setPace(static_cast<orvalde::Pace>(pace));
+EMSCRIPTEN_KEEPALIVE const char* orvalde_menu_json() {
+    return Controls() ? HandToPage(orvalde::MenuJson(Controls()->lesson())) : "[]";
 }
 
-EMSCRIPTEN_KEEPALIVE int orvalde_pace() { return Controls() ? static_cast<int>(Controls()->pace()) : 2; }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_help_json() { return HandToPage(orvalde::HelpJson()); }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label(int pace) {
-    return pace >= 0 && pace <= 3 ? orvalde::PaceLabel(static_cast<orvalde::Pace>(pace)) : "";
+EMSCRIPTEN_KEEPALIVE const char* orvalde_drawing_name() { return HandToPage(orvalde::DrawingName()); }
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_describe_drawing() {
+    return Controls() ? HandToPage(orvalde::DescribeDrawing(Controls()->lesson())) : "";
 }
 
 // Changes whenever something was measured: the panel redraws only then.
@@ -94,11 +111,11 @@ EMSCRIPTEN_KEEPALIVE double orvalde_measure_revision() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_panel_json() {
-    return Controls() ? Hand(orvalde::PanelJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
+    return Controls() ? HandToPage(orvalde::PanelJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_measurements_csv() {
-    return Controls() ? Hand(orvalde::MeasurementsCsv(Controls()->measurements())) : "";
+    return Controls() ? HandToPage(orvalde::MeasurementsCsv(Controls()->measurements())) : "";
 }
 
 EMSCRIPTEN_KEEPALIVE void orvalde_sweep_start() {
@@ -129,10 +146,10 @@ EMSCRIPTEN_KEEPALIVE int orvalde_bold() { return Controls() && Controls()->boldL
 EMSCRIPTEN_KEEPALIVE int orvalde_raised_button() { return orvalde::kRaisedButton; }
 
 // The key's title and entries in the page's language.
-EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() { return Hand(orvalde::LegendJson(orvalde::PageLanguage())); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() { return HandToPage(orvalde::LegendJson(orvalde::PageLanguage())); }
 // The figures explained, one "label: sentence" per line, for the help.
 EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_help() {
-    return Hand(orvalde::LegendHelpText(orvalde::PageLanguage()));
+    return HandToPage(orvalde::LegendHelpText(orvalde::PageLanguage()));
 }
 
 // Where the key and the status line go in the window's inner size.
@@ -150,7 +167,7 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_layout_json(int innerWidth, int innerHe
     }
     const orvalde::BarPlacement& bar = p->scrollBar().placement();
     in.scrollBar = {bar.left, bar.top, bar.width, bar.height};
-    return Hand(orvalde::LayoutJson(in));
+    return HandToPage(orvalde::LayoutJson(in));
 }
 
 // The status line at the page's clock (ms), or null when no update is due:
@@ -159,31 +176,16 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_status(double nowMs) {
     if (!Controls()) return nullptr;
     Controls()->setClock(nowMs / 1000);
     if (!Controls()->statusDue(nowMs / 1000)) return nullptr;
-    return Hand(PageStatus(nowMs / 1000));
+    return HandToPage(PageStatus(nowMs / 1000));
 }
 
 // The status line now, whether due or not (after a switch of language).
 EMSCRIPTEN_KEEPALIVE const char* orvalde_status_now(double nowMs) {
-    return Controls() ? Hand(PageStatus(nowMs / 1000)) : nullptr;
+    return Controls() ? HandToPage(PageStatus(nowMs / 1000)) : nullptr;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_sweep_table_json() {
-    return Controls() ? Hand(orvalde::SweepTableJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
+    return Controls() ? HandToPage(orvalde::SweepTableJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
 }
-
-// Help texts: 0..8 the buttons' (number, text), then the keys.
-EMSCRIPTEN_KEEPALIVE int orvalde_help_count() { return static_cast<int>(orvalde::kButtonHelp.size()); }
-
-EMSCRIPTEN_KEEPALIVE int orvalde_help_number(int index) {
-    return index >= 0 && index < orvalde_help_count() ? orvalde::kButtonHelp[static_cast<std::size_t>(index)].number
-                                                       : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* orvalde_help_text(int index) {
-    return index >= 0 && index < orvalde_help_count() ? orvalde::kButtonHelp[static_cast<std::size_t>(index)].text
-                                                       : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* orvalde_keys_help() { return orvalde::kKeysHelp; }
 
 }  // extern "C"

@@ -1,5 +1,7 @@
-// The functions the page calls. One program per page; every call that runs a
-// handler leaves the changed rectangles for orvalde_take_dirty.
+// The program's side of the page boundary. The page reaches these only
+// through the facade in page/orvalde-program.js, which documents each one;
+// one program per page. Every call that runs a handler leaves the changed
+// rectangles for orvalde_take_dirty.
 
 #include <emscripten/emscripten.h>
 
@@ -7,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/window/ButtonLayout.h"
+#include "lesson/ButtonLayout.h"
 #include "language/Translator.h"
 #include "web/PageProgram.h"
+#include "web/shell/PageJson.h"
 #include "web/shell/WebOrvalde.h"
 
 namespace {
@@ -18,6 +21,7 @@ struct Page {
     orvalde::Translator language;  // before the program, which shows messages in it
     std::unique_ptr<orvalde::WebOrvalde> program;
     std::vector<int> dirty;  // x, y, width, height per rectangle
+    std::string text;        // the last string handed to the page
 };
 
 Page& ThePage() {
@@ -31,6 +35,11 @@ orvalde::WebOrvalde* Program() { return ThePage().program.get(); }
 
 orvalde::WebOrvalde* orvalde::PageProgram() { return Program(); }
 const orvalde::Translator& orvalde::PageLanguage() { return ThePage().language; }
+
+const char* orvalde::HandToPage(std::string text) {
+    ThePage().text = std::move(text);
+    return ThePage().text.c_str();
+}
 
 extern "C" {
 
@@ -57,6 +66,8 @@ EMSCRIPTEN_KEEPALIVE void orvalde_scroll_release(int value) {
     if (Program()) Program()->scrollDragReleased(value);
 }
 
+EMSCRIPTEN_KEEPALIVE int orvalde_scroll_key(const char* key) { return Program() && Program()->scrollKey(key) ? 1 : 0; }
+
 EMSCRIPTEN_KEEPALIVE int orvalde_frame(double nowMs) { return Program() ? Program()->frame(nowMs) : 0; }
 
 EMSCRIPTEN_KEEPALIVE void orvalde_tick_both() {
@@ -65,6 +76,10 @@ EMSCRIPTEN_KEEPALIVE void orvalde_tick_both() {
 
 EMSCRIPTEN_KEEPALIVE void orvalde_resize(int innerWidth, int innerHeight) {
     if (Program()) Program()->resize(innerWidth, innerHeight);
+}
+
+EMSCRIPTEN_KEEPALIVE void orvalde_set_pixel_ratio(double devicePixelRatio) {
+    if (Program()) Program()->setPixelRatio(devicePixelRatio);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_message() { return Program() ? Program()->message().c_str() : ""; }
@@ -78,7 +93,8 @@ EMSCRIPTEN_KEEPALIVE int orvalde_take_dirty() {
     std::vector<int>& out = ThePage().dirty;
     out.clear();
     if (!Program()) return 0;
-    for (const orvalde::PixelRect& r : Program()->takeDirtyRects()) out.insert(out.end(), {r.x, r.y, r.width, r.height});
+    for (const orvalde::PixelRect& r : Program()->takeDirtyRects())
+        out.insert(out.end(), {r.x, r.y, r.width, r.height});
     return static_cast<int>(out.size() / 4);
 }
 
@@ -91,47 +107,11 @@ EMSCRIPTEN_KEEPALIVE const void* orvalde_image_data() {
 EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->surface().image().width() : 0; }
 EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->surface().image().height() : 0; }
 
-// The scroll bar: 0 minimum, 1 maximum, 2 value, 3 large change, then its
-// placement in CSS pixels: 4 left, 5 top, 6 width, 7 height.
-EMSCRIPTEN_KEEPALIVE int orvalde_bar(int field) {
-    if (!Program()) return 0;
-    const orvalde::WebScrollBar& bar = Program()->scrollBar();
-    switch (field) {
-        case 0: return bar.minimum();
-        case 1: return bar.maximum();
-        case 2: return bar.value();
-        case 3: return bar.largeChange();
-        case 4: return bar.placement().left;
-        case 5: return bar.placement().top;
-        case 6: return bar.placement().width;
-        case 7: return bar.placement().height;
-        default: return 0;
-    }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_bar_json() {
+    return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program())) : "{}";
 }
 
-// The nine buttons in the desktop's order: 0 command number, then the
-// placement in CSS pixels (96 per inch, as the desktop's design):
-// 1 left, 2 top, 3 width, 4 height.
-EMSCRIPTEN_KEEPALIVE int orvalde_button_count() { return static_cast<int>(orvalde::kButtons.size()); }
-
-EMSCRIPTEN_KEEPALIVE int orvalde_button(int index, int field) {
-    if (index < 0 || index >= orvalde_button_count()) return 0;
-    const orvalde::ButtonDesign& b = orvalde::kButtons[static_cast<std::size_t>(index)];
-    constexpr double kCssDpi = 96;
-    switch (field) {
-        case 0: return b.number;
-        case 1: return orvalde::TwipsToPixels(b.left, kCssDpi);
-        case 2: return orvalde::TwipsToPixels(b.top, kCssDpi);
-        case 3: return orvalde::TwipsToPixels(b.width, kCssDpi);
-        case 4: return orvalde::TwipsToPixels(b.height, kCssDpi);
-        default: return 0;
-    }
-}
-
-EMSCRIPTEN_KEEPALIVE const char* orvalde_button_caption(int index) {
-    if (index < 0 || index >= orvalde_button_count()) return "";
-    return orvalde::kButtons[static_cast<std::size_t>(index)].caption;
-}
+EMSCRIPTEN_KEEPALIVE const char* orvalde_buttons_json() { return orvalde::HandToPage(orvalde::ButtonsJson()); }
 
 // The languages the program speaks: 0 is English, then the catalogs'. The
 // page chooses; the program follows, for its messages and the panel.

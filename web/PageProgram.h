@@ -2,6 +2,8 @@
 // The page's one program, for the exports beside PageExports.cpp; null until
 // orvalde_start. And the page's language, which the page sets.
 
+#include <string>
+
 namespace orvalde {
 
 class Translator;
@@ -9,5 +11,8 @@ class WebOrvalde;
 
 WebOrvalde* PageProgram();
 const Translator& PageLanguage();
+
+// Keeps `text` until the next call and returns it for the page to read.
+const char* HandToPage(std::string text);
 
 }  // namespace orvalde

@@ -12,9 +12,10 @@ namespace {
 // The options QGuiApplication and QApplication take out of argv themselves;
 // either with one dash or two, the value after the name or after '='.
 const QSet<QString>& QtOptionsWithValue() {
-    static const QSet<QString> names{"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                                     "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style",
-                                     "stylesheet", "title", "name", "fontengine", "dialogs", "qmljsdebugger"};
+    static const QSet<QString> names{"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+                                     "style",       "stylesheet",         "title",         "name",    "fontengine",
+                                     "dialogs",     "qmljsdebugger"};
     return names;
 }
 
@@ -85,7 +86,8 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
             "\nQt's own options are accepted too, for example -platform offscreen, -style fusion\n"
             "or -reverse.\n"
             "\nWith no display, run it under a virtual one:\n"
-            "  " + VirtualDisplayCommand(called) + "\n";
+            "  " +
+            VirtualDisplayCommand(called) + "\n";
         outcome = {false, 0, text, {}};
     } else if (parser.isSet(showVersion)) {
         outcome = {false, 0, program + " " + version + "\n", {}};

@@ -143,8 +143,8 @@ std::vector<FuzzEvent> MinimizeFuzzFailure(std::vector<FuzzEvent> failing) {
     if (!first) return failing;
     // Everything after the first failure is noise.
     failing.resize(first->index + 1);
-    return ShortestFailingSequence(std::move(failing),
-                                   [](const std::vector<FuzzEvent>& events) { return RunFuzzEvents(events).has_value(); });
+    return ShortestFailingSequence(
+        std::move(failing), [](const std::vector<FuzzEvent>& events) { return RunFuzzEvents(events).has_value(); });
 }
 
 std::vector<FuzzEvent> ShortestFailingSequence(std::vector<FuzzEvent> failing,

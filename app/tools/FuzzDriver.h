@@ -23,7 +23,7 @@ struct FuzzEvent {
     friend bool operator==(const FuzzEvent&, const FuzzEvent&) = default;
 };
 
-std::string Describe(const FuzzEvent& event);            // "button 7", "drag -53", "tick1"
+std::string Describe(const FuzzEvent& event);  // "button 7", "drag -53", "tick1"
 std::optional<FuzzEvent> ParseFuzzEvent(const std::string& text);
 
 // Deterministic stream of events for a seed.

@@ -37,8 +37,7 @@ int main(int argc, char** argv) {
     const auto begin = std::chrono::steady_clock::now();
     std::vector<orvalde::FuzzEvent> failing;
     const auto failure = orvalde::RunFuzzSeed(seed, events, &failing);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     if (!failure) {
         std::printf("seed %llu: %llu events, no failure (%.1f s)\n", static_cast<unsigned long long>(seed),
                     static_cast<unsigned long long>(events), seconds);

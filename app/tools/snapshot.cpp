@@ -67,9 +67,7 @@ int main(int argc, char** argv) {
     for (const Action& action : args->actions) {
         const int n = action.value;
         switch (action.kind) {
-            case Action::Start:
-                run([&] { window.scrollBar()->setValue(n); });
-                break;
+            case Action::Start: run([&] { window.scrollBar()->setValue(n); }); break;
             case Action::Cycloid:
                 run([&] { form.Command1_Click(); });
                 for (int k = 0; k < n; ++k) run([&] { form.Timer1_Timer(); });
@@ -87,9 +85,7 @@ int main(int argc, char** argv) {
                     run([&] { form.Timer2_Timer(); });
                 }
                 break;
-            case Action::Evolute:
-                run([&] { form.Command3_Click(); });
-                break;
+            case Action::Evolute: run([&] { form.Command3_Click(); }); break;
             case Action::Sweep:
                 lesson.panel().startSweep();
                 lesson.panel().waitForSweep();

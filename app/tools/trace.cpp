@@ -109,8 +109,7 @@ int main(int argc, char** argv) {
             const auto& r = form.lastCycloidTick();
             const auto& c = sim.cycloid;
             Row({static_cast<double>(sim.counters.cycloidTicks), r.t, c.bobVX, c.bobVY, c.bobX, c.bobY, c.contactX,
-                 c.contactY, r.bobPathAngle, r.fx, r.fy, r.exact.bobX, r.exact.bobY, r.exact.forceX,
-                 r.exact.forceY});
+                 c.contactY, r.bobPathAngle, r.fx, r.fy, r.exact.bobX, r.exact.bobY, r.exact.forceX, r.exact.forceY});
         }
     }
     return 0;

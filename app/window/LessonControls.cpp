@@ -1,41 +1,45 @@
 #include "app/window/LessonControls.h"
 
-#include <QActionGroup>
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFocusFrame>
 #include <QImageWriter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "app/window/ButtonLayout.h"
-#include "app/window/HelpText.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
+#include "app/window/AboutDialog.h"
+#include "app/window/DesktopLanguage.h"
+#include "app/window/LabWindow.h"
 #include "app/window/ReadableOverlay.h"
+#include "lesson/Shown.h"
+#include "lesson/Spoken.h"
+#include "measure/MeasurementPlots.h"
 #include "measure/MeasurementsCsv.h"
 
 namespace orvalde {
 namespace {
 
-QString ButtonCaption(int number) {
-    for (const ButtonDesign& design : kButtons) {
-        if (design.number == number) return QString::fromUtf8(design.caption);
-    }
-    return {};
-}
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 std::unique_ptr<QWidget> BuildHelpWindow() {
     auto help = std::make_unique<QWidget>(nullptr, Qt::Window);
-    help->setWindowTitle(QString::fromUtf8("ORVALDE \u2014 Help"));
-    QString html = "<h2>The buttons</h2><table cellspacing='6'>";
-    for (const ButtonHelp& b : kButtonHelp) {
-        html += "<tr><td><b>" + ButtonCaption(b.number).toHtmlEscaped() + "</b></td><td>" +
-                QString::fromUtf8(b.text).toHtmlEscaped() + "</td></tr>";
+    help->setWindowTitle(Q(HelpTitle()));
+    QString html = "<h2>" + Q(Shown("The buttons")).toHtmlEscaped() + "</h2><table cellspacing='6'>";
+    for (const HelpEntry& e : HelpButtons()) {
+        html += "<tr><td><b>" + Q(e.title).toHtmlEscaped() + "</b></td><td>" + Q(e.text).toHtmlEscaped() + "</td></tr>";
     }
-    html += "</table><p>The scroll bar at the bottom left chooses where the bob starts.</p><h2>Keys</h2><p>" +
-            QString::fromUtf8(kKeysHelp).toHtmlEscaped().replace("\n", "<br>") + "</p>";
+    html += "</table><p>" + Q(HelpScrollBarText()).toHtmlEscaped() + "</p><h2>" + Q(Shown("Keys")).toHtmlEscaped() +
+            "</h2><p>";
+    for (const HelpEntry& e : HelpKeys()) html += Q(e.title + ": " + e.text).toHtmlEscaped() + "<br>";
+    html += Q(HelpMenuText()).toHtmlEscaped() + "</p>";
     auto* text = new QLabel(html, help.get());
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
@@ -44,52 +48,172 @@ std::unique_ptr<QWidget> BuildHelpWindow() {
     text->setFont(font);
     auto* layout = new QVBoxLayout(help.get());
     layout->addWidget(text);
-    help->resize(900, 640);
+    help->resize(900, 700);
     return help;
+}
+
+Focus FocusOf(QObject* watched, const OrvaldeWindow& window) {
+    if (watched == window.scrollBar()) return Focus::ScrollBar;
+    if (qobject_cast<QAbstractButton*>(watched)) return Focus::Button;
+    return Focus::Elsewhere;
+}
+
+void SetDescription(QWidget& widget, const QString& text) {
+    if (widget.accessibleDescription() == text) return;
+    widget.setAccessibleDescription(text);
+    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace
 
-LessonControls::LessonControls(OrvaldeWindow& window) : window_(window) {
-    window_.form().setTickObserver(&meter_);
-    for (const ButtonHelp& b : kButtonHelp) {
-        if (QPushButton* button = window_.button(b.number)) button->setToolTip(QString::fromUtf8(b.text));
+std::string QtKeyName(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return "";
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    std::string named;
+    switch (event.key()) {
+        case Qt::Key_Space: return "Space";
+        case Qt::Key_Return:
+        case Qt::Key_Enter: named = "Enter"; break;
+        case Qt::Key_Escape: named = "Escape"; break;
+        case Qt::Key_Left: named = "ArrowLeft"; break;
+        case Qt::Key_Right: named = "ArrowRight"; break;
+        case Qt::Key_Up: named = "ArrowUp"; break;
+        case Qt::Key_Down: named = "ArrowDown"; break;
+        case Qt::Key_PageUp: named = "PageUp"; break;
+        case Qt::Key_PageDown: named = "PageDown"; break;
+        case Qt::Key_Home: named = "Home"; break;
+        case Qt::Key_End: named = "End"; break;
+        case Qt::Key_Menu: named = "ContextMenu"; break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return "";
+        default:
+            if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35) {
+                named = "F" + std::to_string(event.key() - Qt::Key_F1 + 1);
+            }
     }
-    // Keys go to the window, not to the scroll bar (→ is "STEP" here).
+    if (!named.empty()) return KeyName(named, shift);
+    // The character the keyboard's layout produces, not the key's position;
+    // Qt's key code, which follows the layout too, when an event has no text.
+    const QString text = event.text();
+    if (text.size() == 1 && text[0].isPrint()) return KeyName(text.toLower().toStdString(), false);
+    const int k = event.key();
+    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z)) {
+        return KeyName(std::string(1, static_cast<char>(k)), false);
+    }
+    return "";
+}
+
+LessonControls::LessonControls(OrvaldeWindow& window)
+    : window_(window),
+      lesson_(LessonDevices{window.form(), window.timer1(), window.timer2(), window.xthesi(),
+                            [&window](Pace pace) {
+                                window.timer1().setPace(pace);
+                                window.timer2().setPace(pace);
+                            },
+                            [&window](const std::function<void()>& handler) { window.dispatch(handler); }}) {
+    lesson_.shellAction = [this](Command command) { return runShellAction(command); };
+    for (int n = 1; n <= 9; ++n) {
+        QPushButton* button = window_.button(n);
+        const Action* action = ActionForButton(n);
+        if (!button || !action) continue;
+        button->setToolTip(Q(ActionHelp(action->command)));
+        button->installEventFilter(this);
+    }
+    // Tab goes through the buttons, then the scroll bar; the drawing keeps
+    // the focus at first, so that Space pauses.
+    QScrollBar* bar = window_.scrollBar();
+    bar->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run as a vertical one's by default: → would lower it.
+    bar->setInvertedControls(false);
+    bar->installEventFilter(this);
+    // The bar was made before the buttons; set again on the window, it goes
+    // to the end of the focus chain (setTabOrder leaves it in place on Qt 6.4).
+    const QRect geometry = bar->geometry();
+    bar->setParent(nullptr);
+    bar->setParent(&window_);
+    bar->setGeometry(geometry);
+    bar->show();
+    auto* focusFrame = new QFocusFrame(&window_);
+    focusFrame->setWidget(bar);
     window_.setFocusPolicy(Qt::StrongFocus);
-    window_.scrollBar()->setFocusPolicy(Qt::NoFocus);
+    window_.setFocus();
     window_.installEventFilter(this);
+    window_.setAccessibleName(Q(DrawingName()));
+
+    QObject::connect(bar, &QScrollBar::valueChanged, this, [this] {
+        SetDescription(*window_.scrollBar(), Q(ReleaseHeightText(window_.form().sim(), window_.xthesi().value())));
+    });
+    spokenTimer_.setInterval(1000);
+    QObject::connect(&spokenTimer_, &QTimer::timeout, this, [this] { updateAccessibleTexts(); });
+    spokenTimer_.start();
+
     report = [this](const QString& message) {
         auto* box = new QMessageBox(QMessageBox::Warning, "Orvalde", message, QMessageBox::Ok, &window_);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();  // not modal to the event loop: the animation goes on
     };
-    overlay_ = std::make_unique<ReadableOverlay>(window_, [this] { return pace_; });
+    overlay_ = std::make_unique<ReadableOverlay>(window_, [this] { return lesson_.pace(); });
 }
 
 LessonControls::~LessonControls() {
+    for (int n = 1; n <= 9; ++n) {
+        if (QPushButton* button = window_.button(n)) button->removeEventFilter(this);
+    }
+    window_.scrollBar()->removeEventFilter(this);
     window_.removeEventFilter(this);
-    window_.form().setTickObserver(nullptr);
+}
+
+void LessonControls::updateAccessibleTexts() {
+    SetDescription(window_, Q(DescribeDrawing(lesson_)));
+    if (!panel_ || !panel_->isVisible()) return;
+    const Measurements& m = lesson_.measurements();
+    SetDescription(panel_->readout(), Q(MeasurementsSummary(m)));
+    for (auto [view, plot] : {std::pair{&panel_->periodView(), PeriodPlot(m)},
+                              std::pair{&panel_->displacementView(), DisplacementPlot(m)}}) {
+        view->setAccessibleName(Q(plot.title));
+        SetDescription(*view, Q(PlotText(plot)));
+    }
 }
 
 MeasurementsWindow& LessonControls::panel() {
     if (!panel_) {
-        panel_ = std::make_unique<MeasurementsWindow>(meter_.data);
+        panel_ = std::make_unique<MeasurementsWindow>(lesson_.measurements());
+        panel_->sweepStarts = [this] { return lesson_.sweepStarts(); };
         panel_->installEventFilter(this);  // the keys work from the panel too
+        for (QAbstractButton* b : panel_->findChildren<QAbstractButton*>()) b->installEventFilter(this);
     }
     return *panel_;
 }
 
-void LessonControls::togglePause() {
-    window_.dispatch([this] { pause_.toggle(window_.timer1(), window_.timer2()); });
+bool LessonControls::runShellAction(Command command) {
+    switch (command) {
+        case Command::Measurements: toggleMeasurements(); return true;
+        case Command::Help: showHelp(); return true;
+        case Command::SavePicture: askAndSavePicture(); return true;
+        case Command::SaveMeasurements: askAndSaveMeasurements(); return true;
+        case Command::ContextMenu: openContextMenuFromKeyboard(); return true;
+        case Command::Legend: toggleLegend(); return true;
+        case Command::BoldLines: toggleBoldLines(); return true;
+        case Command::StartAgain: startAgain(); return true;
+        case Command::FullScreen: window_.toggleFullScreen(); return true;
+        case Command::Language: {
+            const std::vector<std::string> all = AvailableLanguages();
+            const auto now = std::find(all.begin(), all.end(), DesktopLanguage::current().code());
+            const std::size_t next = now == all.end() ? 0 : (static_cast<std::size_t>(now - all.begin()) + 1) % all.size();
+            DesktopLanguage::instance().switchTo(all[next]);
+            return true;
+        }
+        case Command::Laboratory: OpenLaboratory(&window_); return true;
+        case Command::About: ShowAboutDialog(&window_); return true;
+        default: return false;
+    }
 }
 
 void LessonControls::startAgain() {
-    pause_ = PauseSwitch{};
+    lesson_.forgetPause();
     window_.startAgain();
 }
-
-void LessonControls::step() { window_.dispatch([this] { window_.form().Command7_Click(); }); }
 
 void LessonControls::toggleMeasurements() {
     MeasurementsWindow& p = panel();
@@ -108,12 +232,6 @@ void LessonControls::showHelp() {
     help_->raise();
 }
 
-void LessonControls::setPace(Pace pace) {
-    pace_ = pace;
-    window_.timer1().setPace(pace);
-    window_.timer2().setPace(pace);
-}
-
 void LessonControls::toggleLegend() { overlay_->toggleLegend(); }
 
 void LessonControls::toggleBoldLines() { overlay_->toggleBoldLines(); }
@@ -128,68 +246,75 @@ bool LessonControls::savePicture(const QString& path) {
 
 bool LessonControls::saveMeasurements(const QString& path) {
     std::string error;
-    if (WriteTextFile(path.toStdString(), MeasurementsCsv(meter_.data), error)) return true;
+    if (WriteTextFile(path.toStdString(), MeasurementsCsv(lesson_.measurements()), error)) return true;
     report(QString::fromStdString(error));
     return false;
 }
 
 QMenu* LessonControls::createContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    menu->addAction(pause_.paused() ? "Resume\tSpace" : "Pause\tSpace", this, [this] { togglePause(); });
-    menu->addAction("Step the cycloidal pendulum\tS", this, [this] { step(); });
-    menu->addAction("Show or hide the measurements\tM", this, [this] { toggleMeasurements(); });
-    menu->addAction("Help\tF1", this, [this] { showHelp(); });
-    QMenu* paceMenu = menu->addMenu("Pace");
-    auto* group = new QActionGroup(paceMenu);
-    const Pace paces[] = {Pace::Quarter, Pace::RealTime, Pace::PerFrame, Pace::Fast};
-    for (int i = 0; i < 4; ++i) {
-        QAction* action = paceMenu->addAction(QString::fromUtf8(PaceLabel(paces[i])) + "\t" + QString::number(i + 1),
-                                              this, [this, pace = paces[i]] { setPace(pace); });
-        action->setCheckable(true);
-        action->setChecked(paces[i] == pace_);
-        group->addAction(action);
+    menu->setAccessibleName(Q(Shown("Menu")));
+    std::optional<MenuPlace> group;
+    QMenu* into = menu;
+    for (const MenuEntry& e : lesson_.contextMenu()) {
+        if (group && *group != e.group) {
+            into = menu;
+            if (!e.groupTitle.empty()) {
+                into = menu->addMenu(Q(e.groupTitle));
+            } else {
+                menu->addSeparator();
+            }
+        }
+        group = e.group;
+        QAction* action = into->addAction(Q(e.label) + (e.keys.empty() ? QString() : "\t" + Q(e.keys)));
+        action->setCheckable(e.checkable);
+        action->setChecked(e.checked);
+        connect(action, &QAction::triggered, this, [this, c = e.command] { press(c); });
     }
-    menu->addSeparator();
-    menu->addAction(QString::fromUtf8("Save picture\u2026"), this, [this] { askAndSavePicture(); });
-    menu->addAction(QString::fromUtf8("Save measurements\u2026"), this, [this] { askAndSaveMeasurements(); });
+    return menu;
+}
+
+QMenu* LessonControls::openContextMenuFromKeyboard() {
+    QMenu* menu = createContextMenu(&window_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QRect buttons = window_.button(7) ? window_.button(7)->geometry() : QRect();
+    menu->popup(window_.mapToGlobal(QPoint(window_.width() / 4, buttons.bottom() + 40)));
+    if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
     return menu;
 }
 
 void LessonControls::askAndSavePicture() {
-    const QString path = QFileDialog::getSaveFileName(&window_, "Save picture", "orvalde.png", "PNG pictures (*.png)");
+    const QString path = QFileDialog::getSaveFileName(&window_, Q(Shown("Save picture")), "orvalde.png",
+                                                      Q(Shown("PNG pictures")) + " (*.png)");
     if (!path.isEmpty()) savePicture(path);
 }
 
 void LessonControls::askAndSaveMeasurements() {
-    const QString path =
-        QFileDialog::getSaveFileName(&window_, "Save measurements", "orvalde-measurements.csv", "CSV files (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(&window_, Q(Shown("Save measurements")),
+                                                      "orvalde-measurements.csv", Q(Shown("CSV files")) + " (*.csv)");
     if (!path.isEmpty()) saveMeasurements(path);
 }
 
+bool LessonControls::keyPressed(QObject* watched, QKeyEvent* key) {
+    const std::string name = QtKeyName(*key);
+    if (name.empty()) return false;
+    return lesson_.pressKey(name, FocusOf(watched, window_), key->isAutoRepeat());
+}
+
 bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &window_ && watched != panel_.get()) return false;
     if (event->type() == QEvent::ContextMenu && watched == &window_) {
         auto* e = static_cast<QContextMenuEvent*>(event);
+        if (e->reason() == QContextMenuEvent::Keyboard) {
+            openContextMenuFromKeyboard();
+            return true;
+        }
         QMenu* menu = createContextMenu(&window_);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(e->globalPos());
         return true;
     }
     if (event->type() != QEvent::KeyPress) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->isAutoRepeat() && key->key() != Qt::Key_S && key->key() != Qt::Key_Right) return true;
-    switch (key->key()) {
-        case Qt::Key_Space: togglePause(); return true;
-        case Qt::Key_S:
-        case Qt::Key_Right: step(); return true;
-        case Qt::Key_M: toggleMeasurements(); return true;
-        case Qt::Key_F1: showHelp(); return true;
-        case Qt::Key_1: setPace(Pace::Quarter); return true;
-        case Qt::Key_2: setPace(Pace::RealTime); return true;
-        case Qt::Key_3: setPace(Pace::PerFrame); return true;
-        case Qt::Key_4: setPace(Pace::Fast); return true;
-        default: return false;
-    }
+    return keyPressed(watched, static_cast<QKeyEvent*>(event));
 }
 
 }  // namespace orvalde

@@ -1,19 +1,20 @@
 #pragma once
-// The controls of a lesson around the main window: keys, pace, pause,
-// tooltips, the context menu with saving, the help window and the
-// measurements panel, with the period meter that feeds it. None of it
-// changes the buttons, their captions or the picture.
+// Binds the lesson (lesson/Lesson.h) to the window: keys routed from the
+// focused widget, the buttons' tooltips, the context menu and help window
+// generated from the action table, saving, the measurements panel, and what
+// assistive technology reads. None of it changes the buttons, their captions
+// or the picture.
 
 #include <QMenu>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
-#include "measure/PauseSwitch.h"
-#include "measure/ProgramMeter.h"
-#include "measure/TickPacer.h"
+#include "lesson/Lesson.h"
 
+class QKeyEvent;
 class QWidget;
 
 namespace orvalde {
@@ -28,15 +29,17 @@ public:
     explicit LessonControls(OrvaldeWindow& window);
     ~LessonControls() override;
 
-    void togglePause();
-    void step();
+    // Runs any command of the action table.
+    void press(Command command) { lesson_.press(command); }
+    void togglePause() { press(Command::Pause); }
+    void step() { press(Command::Step); }
     void toggleMeasurements();
     void showHelp();
-    void setPace(Pace pace);
+    void setPace(Pace pace) { lesson_.setPace(pace); }
+    Pace pace() const { return lesson_.pace(); }
     // The window's start-up again at its current size (OrvaldeWindow::startAgain),
     // forgetting what the pause stopped: nothing is left to resume.
     void startAgain();
-    Pace pace() const { return pace_; }
     // The key to the drawing (shown at first) and bold lines (off at first).
     void toggleLegend();
     void toggleBoldLines();
@@ -48,30 +51,43 @@ public:
 
     // The drawing's context menu; the caller owns it.
     QMenu* createContextMenu(QWidget* parent);
+    // Opens it over the drawing with its first item active, as the Menu key
+    // and Shift+F10 do.
+    QMenu* openContextMenuFromKeyboard();
 
     // Where failures are told; by default a message box that does not stop
     // the animation.
     std::function<void(const QString&)> report;
 
-    const Measurements& measurements() const { return meter_.data; }
+    const Measurements& measurements() const { return lesson_.measurements(); }
     MeasurementsWindow& panel();
     QWidget* helpWindow() const { return help_.get(); }
-    bool paused() const { return pause_.paused(); }
+    bool paused() const { return lesson_.paused(); }
+    Lesson& lesson() { return lesson_; }
+
+    // Brings the accessible description and summary up to date (the lesson's
+    // timer does this once a second).
+    void updateAccessibleTexts();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool runShellAction(Command command);
+    bool keyPressed(QObject* watched, QKeyEvent* key);
     void askAndSavePicture();
     void askAndSaveMeasurements();
 
     OrvaldeWindow& window_;
-    ProgramMeter meter_;
-    PauseSwitch pause_;
-    Pace pace_ = kDefaultPace;
+    Lesson lesson_;
     std::unique_ptr<MeasurementsWindow> panel_;
     std::unique_ptr<QWidget> help_;
     std::unique_ptr<ReadableOverlay> overlay_;
+    QTimer spokenTimer_;
 };
+
+// The logical key of a Qt key event under the action table's names ("m",
+// "Space", "ArrowRight", "Shift+F10"); "" for a key with Ctrl, Alt or Meta.
+std::string QtKeyName(const QKeyEvent& event);
 
 }  // namespace orvalde

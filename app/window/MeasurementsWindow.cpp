@@ -6,16 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/window/DesktopLanguage.h"
+#include "lesson/Spoken.h"
 #include "measure/MeasurementPlots.h"
 #include "measure/ReleaseHeightSweep.h"
 
 namespace orvalde {
-namespace {
-
-// The scroll bar's range: every start a user can choose.
-constexpr int kFirstStart = -120, kLastStart = 0;
-
-}  // namespace
 
 double MeasurementsWindow::steadySeconds() {
     QElapsedTimer clock;
@@ -102,10 +97,7 @@ void MeasurementsWindow::refreshNow() {
     shownRevision_ = measurements_.revision;
     const Translator& language = DesktopLanguage::current();
     QString text;
-    for (const std::string& line : ReadoutLines(measurements_, language)) text += QString::fromStdString(line) + "\n";
-    if (text.isEmpty()) {
-        text = QString::fromUtf8(language.tr("Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO)."));
-    }
+    for (const std::string& line : ReadoutText(measurements_, language)) text += QString::fromStdString(line) + "\n";
     readout_->setText(text.trimmed());
     periodView_->setPlot(PeriodPlot(measurements_, language));
     displacementView_->setPlot(DisplacementPlot(measurements_, language));
@@ -117,6 +109,8 @@ void MeasurementsWindow::startSweep() {
         if (!finished_) return;  // one sweep at a time
         worker_.join();
     }
+    const std::vector<int> starts = sweepStarts ? sweepStarts() : std::vector<int>{};
+    if (starts.empty()) return;
     cancel_ = false;
     finished_ = false;
     progress_->setValue(0);
@@ -124,12 +118,15 @@ void MeasurementsWindow::startSweep() {
     cancelButton_->setEnabled(true);
     // Each start runs in its own program instance: the worker shares nothing
     // with the window but the cancel flag and the progress it posts.
-    worker_ = std::thread([this] {
-        sweepResult_ = MeasureReleaseHeights(SweepStarts(kFirstStart, kLastStart), cancel_, [this](int done, int) {
-            QMetaObject::invokeMethod(this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
+    progress_->setRange(0, static_cast<int>(starts.size()));
+    worker_ = std::thread([this, starts] {
+        sweepResult_ = MeasureReleaseHeights(starts, cancel_, [this](int done, int) {
+            QMetaObject::invokeMethod(
+                this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
         });
         finished_ = true;
-        QMetaObject::invokeMethod(this, [this] { sweepFinished(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { sweepFinished(); }, Qt::QueuedConnection);
     });
 }
 

@@ -10,7 +10,9 @@
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <thread>
+#include <vector>
 
 #include "app/window/PlotPainter.h"
 #include "app/window/SweepTableView.h"
@@ -34,6 +36,10 @@ public:
     static double steadySeconds();
     // Up to date now, whatever the time.
     void refreshNow();
+
+    // The starts "Measure all release heights" runs; the lesson gives the
+    // scroll bar's range.
+    std::function<std::vector<int>()> sweepStarts;
 
     // "Measure all release heights" on a worker thread; the points land in
     // the measurements when it finishes (or is cancelled).

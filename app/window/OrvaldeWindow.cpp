@@ -7,9 +7,10 @@
 #include <QWindow>
 
 #include "app/window/ButtonFont.h"
-#include "app/window/ButtonLayout.h"
 #include "app/window/DesktopLanguage.h"
 #include "app/window/FrameExtents.h"
+#include "lesson/Actions.h"
+#include "lesson/ButtonLayout.h"
 #include "surface/qt/HandlerGate.h"
 
 namespace orvalde {
@@ -46,21 +47,9 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_,
                                                                 &DesktopLanguage::current()});
     OrvaldeForm& f = *form_;
-    const std::array<std::function<void()>, 10> handlers{
-        nullptr,
-        [&f] { f.Command1_Click(); },
-        [&f] { f.Command2_Click(); },
-        [&f] { f.Command3_Click(); },
-        [&f] { f.Command4_Click(); },
-        [&f] { f.Command5_Click(); },
-        [&f] { f.Command6_Click(); },
-        [&f] { f.Command7_Click(); },
-        [&f] { f.Command8_Click(); },
-        [&f] { f.Command9_Click(); },
-    };
     for (int n = 1; n <= 9; ++n) {
         connect(buttons_[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
-                [this, h = handlers[static_cast<std::size_t>(n)]] { dispatch(h); });
+                [this, &f, n] { dispatch([&f, n] { f.press(n); }); });
     }
     xthesi_.onChange = [this, &f] { dispatch([&f] { f.xthesi_Change(); }); };
     timer1_.onTick = [this, &f] { dispatch([&f] { f.Timer1_Timer(); }); };
@@ -76,8 +65,10 @@ OrvaldeWindow::~OrvaldeWindow() {
 void OrvaldeWindow::retranslate() {
     const Translator& language = DesktopLanguage::current();
     for (const ButtonDesign& design : kButtons) {
-        buttons_[static_cast<std::size_t>(design.number)]->setAccessibleDescription(
-            QString::fromUtf8(language.tr(design.description)));
+        if (const Action* action = ActionForButton(design.number)) {
+            buttons_[static_cast<std::size_t>(design.number)]->setAccessibleDescription(
+                QString::fromStdString(ActionHelp(action->command)));
+        }
     }
     bar_->setAccessibleName(QString::fromUtf8(language.tr("Start position")));
     bar_->setAccessibleDescription(
@@ -93,7 +84,9 @@ CommandButton* OrvaldeWindow::button(int number) const {
     return number >= 1 && number <= 9 ? buttons_[static_cast<std::size_t>(number)] : nullptr;
 }
 
-void OrvaldeWindow::start() { dispatch([this] { form_->Main(); }); }
+void OrvaldeWindow::start() {
+    dispatch([this] { form_->Main(); });
+}
 
 void OrvaldeWindow::startAgain() {
     dispatch([this] {

@@ -45,6 +45,7 @@ public:
     CommandButton* button(int number) const;
     QScrollBar* scrollBar() const { return bar_; }
     const ScrollBarControl& xthesiControl() const { return xthesi_; }
+    ScrollBarControl& xthesi() { return xthesi_; }
     QtTimer& timer1() { return timer1_; }
     QtTimer& timer2() { return timer2_; }
 

@@ -59,9 +59,9 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     for (double t : plot.y.ticks) {
         tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep, plot.decimalSeparator))));
     }
-    const QRectF frame(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8,
-                       0, 0);
-    const QRectF box(frame.topLeft(), QPointF(area.right() - 16, area.bottom() - kLabelPixels * 1.8 - kTickPixels * 1.6));
+    const QRectF frame(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8, 0, 0);
+    const QRectF box(frame.topLeft(),
+                     QPointF(area.right() - 16, area.bottom() - kLabelPixels * 1.8 - kTickPixels * 1.6));
     if (box.width() < 20 || box.height() < 20) {
         p.restore();
         return;
@@ -95,8 +95,8 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(box);
     p.setFont(labelFont);
-    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4),
-               Qt::AlignCenter, QString::fromStdString(plot.x.label));
+    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4), Qt::AlignCenter,
+               QString::fromStdString(plot.x.label));
     p.save();
     p.translate(area.left() + kLabelPixels * 0.2, box.center().y());
     p.rotate(-90);
@@ -141,7 +141,8 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     }
     if (!shown.empty()) {
         const double row = kLabelPixels * 1.35;
-        const QRectF legend(box.left() + 10, box.top() + 10, legendWidth + 56, row * static_cast<double>(shown.size()) + 10);
+        const QRectF legend(box.left() + 10, box.top() + 10, legendWidth + 56,
+                            row * static_cast<double>(shown.size()) + 10);
         p.setPen(QPen(QColor(120, 120, 120), 1));
         p.setBrush(QColor(255, 255, 255, 225));
         p.drawRect(legend);

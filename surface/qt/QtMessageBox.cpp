@@ -13,8 +13,7 @@ void QtMessageBox::show(const std::string& text) {
     // must wait until it is closed.
     HandlerGate::Scope scope;
     QMessageBox box(icon_ == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    QGuiApplication::applicationDisplayName(), QString::fromStdString(text), QMessageBox::Ok,
-                    parent_);
+                    QGuiApplication::applicationDisplayName(), QString::fromStdString(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

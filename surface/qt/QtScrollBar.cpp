@@ -11,9 +11,7 @@ namespace {
 
 int clamp16(int value) { return std::clamp(value, -32768, 32767); }
 
-int roundedPixels(double logical) {
-    return static_cast<int>(std::lround(std::clamp(logical, -1e6, 1e6)));
-}
+int roundedPixels(double logical) { return static_cast<int>(std::lround(std::clamp(logical, -1e6, 1e6))); }
 
 }  // namespace
 
@@ -45,9 +43,7 @@ void QtScrollBar::setLargeChange(int step) { bar_->setPageStep(std::clamp(step, 
 
 void QtScrollBar::setWorldGeometry(double left, double top, double width, double height) {
     const double x = surface_.worldToLogicalX(left), y = surface_.worldToLogicalY(top);
-    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(width) ||
-        !std::isfinite(height))
-        return;
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(width) || !std::isfinite(height)) return;
     // Sizes are magnitudes: the bar extends right and down on screen from its
     // top-left corner whichever way the world's axes run.
     const int w = std::max(1, roundedPixels(std::abs(width * surface_.logicalPerWorldX())));

@@ -64,9 +64,8 @@ void fillBand(TrackedPixels& image, double cx, double cy, double inner, double o
         const double hole2 = inner2 - dy * dy;
         const double hole = hole2 > 0 ? std::sqrt(hole2) : -1;
         // Left piece then right piece; they join where the row misses the hole.
-        const int pieces[2][2] = {
-            {ceilToInt(cx - reach), hole >= 0 ? floorToInt(cx - hole) : floorToInt(cx + reach)},
-            {hole >= 0 ? ceilToInt(cx + hole) : 1, hole >= 0 ? floorToInt(cx + reach) : 0}};
+        const int pieces[2][2] = {{ceilToInt(cx - reach), hole >= 0 ? floorToInt(cx - hole) : floorToInt(cx + reach)},
+                                  {hole >= 0 ? ceilToInt(cx + hole) : 1, hole >= 0 ? floorToInt(cx + reach) : 0}};
         for (const auto& piece : pieces) {
             const int first = std::max(piece[0], colFirst), last = std::min(piece[1], colLast);
             if (first > last) continue;
@@ -97,8 +96,7 @@ void fillCappedPiece(TrackedPixels& image, const ArcShape& arc, double width, st
     // Only the rows and columns the piece can reach: the box of its ends and
     // of the axis points it passes.
     const DevicePoint s = pointAt(arc, arc.start), e = pointAt(arc, arc.start + arc.span);
-    double left = std::min(s.x, e.x), right = std::max(s.x, e.x), top = std::min(s.y, e.y),
-           bottom = std::max(s.y, e.y);
+    double left = std::min(s.x, e.x), right = std::max(s.x, e.x), top = std::min(s.y, e.y), bottom = std::max(s.y, e.y);
     for (int quarter = 0; quarter < 4; ++quarter) {
         const double vx = quarter == 0 ? 1 : quarter == 2 ? -1 : 0, vy = quarter == 1 ? 1 : quarter == 3 ? -1 : 0;
         if (!sector.contains(vx, vy)) continue;

@@ -22,11 +22,11 @@ struct Glyph {
 };
 
 struct GlyphFace {
-    double ratio;             // device pixels per logical pixel it is made for
-    int ascent;               // device pixels from the top of a line to its baseline
-    int height;               // device pixels from the top of a line to its bottom
-    const Glyph* glyphs;      // kGlyphCount of them, from kFirstGlyph
-    const std::uint8_t* bits; // rows of `width` bits, high bit first, each row whole bytes
+    double ratio;              // device pixels per logical pixel it is made for
+    int ascent;                // device pixels from the top of a line to its baseline
+    int height;                // device pixels from the top of a line to its bottom
+    const Glyph* glyphs;       // kGlyphCount of them, from kFirstGlyph
+    const std::uint8_t* bits;  // rows of `width` bits, high bit first, each row whole bytes
 };
 
 // Logical pixels per em and from one printed line to the next.

@@ -39,7 +39,8 @@ RasterSurface::RasterSurface(int logicalWidth, int logicalHeight, double deviceP
     : dpr_(sanitisedRatio(devicePixelRatio)),
       logicalWidth_(std::max(logicalWidth, 1)),
       logicalHeight_(std::max(logicalHeight, 1)),
-      image_(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_, order), order),
+      image_(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), PixelImage::pack(back_, order),
+             order),
       scaleWidth_(logicalWidth_),
       scaleHeight_(logicalHeight_),
       face_(&glyphFaceFor(dpr_)),
@@ -199,6 +200,27 @@ void RasterSurface::ensureSize(int logicalWidth, int logicalHeight) {
     logicalHeight_ = std::max(logicalHeight_, logicalHeight);
     if (image_.grow(deviceExtent(logicalWidth_, dpr_), deviceExtent(logicalHeight_, dpr_), image_.word(back_)))
         dirty_.resize(image_.width(), image_.height());
+}
+
+void RasterSurface::setDevicePixelRatio(double ratio) {
+    const double dpr = sanitisedRatio(ratio);
+    if (dpr == dpr_) return;
+    PixelImage resampled(deviceExtent(logicalWidth_, dpr), deviceExtent(logicalHeight_, dpr), image_.word(back_),
+                         image_.channelOrder());
+    // Nearest pixel of the old image for each new one.
+    const double scale = dpr_ / dpr;
+    for (int y = 0; y < resampled.height(); ++y) {
+        const int oy = std::min(image_.height() - 1, static_cast<int>(y * scale));
+        std::uint32_t* out = resampled.row(y);
+        const std::uint32_t* in = image_.row(oy);
+        for (int x = 0; x < resampled.width(); ++x)
+            out[x] = in[std::min(image_.width() - 1, static_cast<int>(x * scale))];
+    }
+    image_ = std::move(resampled);
+    dpr_ = dpr;
+    face_ = &glyphFaceFor(dpr_);
+    dirty_.resize(image_.width(), image_.height());
+    dirty_.markAll();
 }
 
 }  // namespace orvalde

@@ -60,6 +60,10 @@ public:
     // Grows the image to cover a larger client area; never shrinks, keeps the
     // drawing and leaves the world mapping as it was.
     void ensureSize(int logicalWidth, int logicalHeight);
+    // The screen's pixel ratio changed (zoom, another screen): the image is
+    // resampled to one pixel per device pixel at the new ratio, keeping the
+    // drawing, and drawing goes on at that ratio.
+    void setDevicePixelRatio(double ratio);
     int logicalWidth() const { return logicalWidth_; }
     int logicalHeight() const { return logicalHeight_; }
     double devicePixelRatio() const { return dpr_; }

@@ -15,8 +15,7 @@ bool clipSegment(DevicePoint& a, DevicePoint& b, const DeviceBox& bounds) {
     const double dy = b.y - a.y;
     double t0 = 0.0, t1 = 1.0;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - bounds.left, bounds.right - a.x,
-                         a.y - bounds.top, bounds.bottom - a.y};
+    const double q[4] = {a.x - bounds.left, bounds.right - a.x, a.y - bounds.top, bounds.bottom - a.y};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0.0) {
             if (q[i] < 0.0) return false;  // parallel to this edge and outside it

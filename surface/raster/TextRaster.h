@@ -14,6 +14,6 @@ namespace orvalde {
 // Draws one line with its top-left corner at device pixel (left, top).
 // Characters outside printable ASCII show as '?'.
 void drawTextLine(TrackedPixels& image, const GlyphFace& face, int left, int top, std::string_view text,
-                       std::uint32_t colour);
+                  std::uint32_t colour);
 
 }  // namespace orvalde

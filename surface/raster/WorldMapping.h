@@ -10,8 +10,8 @@ struct WorldMapping {
     double perUnitX = 1, perUnitY = 1;  // logical pixels per world unit, signed
 
     // Maps the world rectangle onto a logical area of the given size.
-    static WorldMapping fit(double left, double top, double right, double bottom,
-                            double logicalWidth, double logicalHeight) {
+    static WorldMapping fit(double left, double top, double right, double bottom, double logicalWidth,
+                            double logicalHeight) {
         return {left, top, logicalWidth / (right - left), logicalHeight / (bottom - top)};
     }
 

@@ -46,8 +46,8 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowInOneLine) {
 }
 
 TEST(CommandLine, LeavesQtsOptionsToQt) {
-    EXPECT_TRUE(Read({"-platform", "xcb", "-style", "fusion", "-reverse", "--stylesheet=a.qss", "-qwindowtitle",
-                      "X", "-display", ":1", "-geometry", "800x600"})
+    EXPECT_TRUE(Read({"-platform", "xcb", "-style", "fusion", "-reverse", "--stylesheet=a.qss", "-qwindowtitle", "X",
+                      "-display", ":1", "-geometry", "800x600"})
                     .run);
     EXPECT_EQ(WithoutQtOptions({"orvalde", "-platform", "offscreen", "--version", "-style=fusion", "-widgetcount"}),
               (QStringList{"orvalde", "--version"}));

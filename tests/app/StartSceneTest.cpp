@@ -48,7 +48,8 @@ TEST(StartScene, StoresTheStartStateAtRest) {
 TEST(StartScene, PrintsPositionAndLeftLimit) {
     Scene scene(-60);
     const auto& calls = scene.p.surface.calls();
-    const auto text = std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) { return c.kind == DrawKind::Text; });
+    const auto text =
+        std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) { return c.kind == DrawKind::Text; });
     ASSERT_NE(text, calls.end());
     EXPECT_EQ(text->text, "Xc = -60 x min = -122.86");
     EXPECT_FLOAT_EQ(text->x1, 0);

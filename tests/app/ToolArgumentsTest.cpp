@@ -28,8 +28,9 @@ TEST(FuzzArguments, AcceptsSeedAndCountWithDefaults) {
 
 TEST(FuzzArguments, RejectsWithOneLine) {
     const std::vector<std::vector<std::string>> bad{
-        {"--seed"}, {"--seed", "-1"}, {"--seed", "12abc"}, {"--seed", ""}, {"--events", "0"},
-        {"--events", "1000000001"}, {"--events", "3.5"}, {"--verbose"}, {"17"},
+        {"--seed"},          {"--seed", "-1"},  {"--seed", "12abc"},
+        {"--seed", ""},      {"--events", "0"}, {"--events", "1000000001"},
+        {"--events", "3.5"}, {"--verbose"},     {"17"},
     };
     for (const auto& args : bad) {
         std::string error;

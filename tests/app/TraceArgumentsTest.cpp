@@ -26,12 +26,17 @@ TEST(TraceArguments, AcceptsTheRangesAndFlags) {
 
 TEST(TraceArguments, RejectsWithOneLineNamingTheRange) {
     const std::vector<std::vector<std::string>> bad{
-        {"--start", "1", "--ticks", "5"},        {"--start", "-121", "--ticks", "5"},
-        {"--start", "-3.5", "--ticks", "5"},     {"--start", "x", "--ticks", "5"},
-        {"--start", "-3", "--ticks", "-1"},      {"--start", "-3", "--ticks", "10000001"},
+        {"--start", "1", "--ticks", "5"},
+        {"--start", "-121", "--ticks", "5"},
+        {"--start", "-3.5", "--ticks", "5"},
+        {"--start", "x", "--ticks", "5"},
+        {"--start", "-3", "--ticks", "-1"},
+        {"--start", "-3", "--ticks", "10000001"},
         {"--start", "-3", "--ticks", "99999999999999999999"},
-        {"--start", "-3"},                       {"--ticks", "4"},
-        {"--start"},                             {"--start", "-3", "--ticks", "4", "--fast"},
+        {"--start", "-3"},
+        {"--ticks", "4"},
+        {"--start"},
+        {"--start", "-3", "--ticks", "4", "--fast"},
         {"--start", "-3", "--ticks", "4", "--periods", "--circular"},
     };
     for (const auto& args : bad) {

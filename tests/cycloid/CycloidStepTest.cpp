@@ -200,7 +200,8 @@ TEST(ExactPendulum, PeriodGrowsWithTheAmplitude) {
     for (int i = 1; i <= 200; ++i) {
         run.tick();
         if (i < 150) continue;
-        const double d = std::fabs(run.p.form.lastCycloidTick().exact.bobX - (20 * kPi - std::sqrt(80.0 * 80 - 40 * 40)));
+        const double d =
+            std::fabs(run.p.form.lastCycloidTick().exact.bobX - (20 * kPi - std::sqrt(80.0 * 80 - 40 * 40)));
         if (d < closest) closest = d, best = i;
     }
     EXPECT_NEAR((best - 1) * 0.1, sixty, 0.1);

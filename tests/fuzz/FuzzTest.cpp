@@ -61,8 +61,10 @@ TEST(Fuzz, MinimizingKeepsOnlyWhatTheFailureNeeds) {
     auto fails = [](const std::vector<FuzzEvent>& events) {
         int stage = 0;
         for (const FuzzEvent& e : events) {
-            if (stage == 0 && e == FuzzEvent{FuzzKind::Button, 3}) stage = 1;
-            else if (stage >= 1 && e.kind == FuzzKind::Tick2) ++stage;
+            if (stage == 0 && e == FuzzEvent{FuzzKind::Button, 3})
+                stage = 1;
+            else if (stage >= 1 && e.kind == FuzzKind::Tick2)
+                ++stage;
         }
         return stage >= 3;
     };

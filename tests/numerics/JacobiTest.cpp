@@ -81,7 +81,7 @@ TEST(Jacobi, StartsAtZeroAndStaysExactForTinyArguments) {
         EXPECT_EQ(r.sn, 0.0);
         EXPECT_EQ(r.cn, 1.0);
         EXPECT_EQ(r.dn, 1.0);
-        if (k == 1.0) continue;  // the hyperbolic form is exact only to rounding of 1
+        if (k == 1.0) continue;               // the hyperbolic form is exact only to rounding of 1
         const Triple tiny = ours(1e-200, k);  // 1/sn² would overflow
         EXPECT_EQ(tiny.sn, 1e-200);
         EXPECT_EQ(tiny.cn, 1.0);

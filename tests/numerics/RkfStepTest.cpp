@@ -47,8 +47,7 @@ TEST(RkfStep, RepeatsARecordedChaoticRunToTheBit) {
 TEST(RkfStep, CarriesAZeroDerivativeComponentExactly) {
     const double y[3] = {0.3, 0.1234567890123457, -7.5};
     double out[3];
-    RkfStep([](double, const double* s, int i) { return i == 1 ? 0.0 : s[0] * s[2] + s[1]; }, 1.0, y, 0.37, out,
-            3);
+    RkfStep([](double, const double* s, int i) { return i == 1 ? 0.0 : s[0] * s[2] + s[1]; }, 1.0, y, 0.37, out, 3);
     EXPECT_EQ(out[1], y[1]);
 }
 
@@ -90,7 +89,12 @@ TEST(RkfStep, DoesNothingWithoutComponents) {
         int calls = 0;
         const std::vector<double> y{1.0};
         std::vector<double> out{42.0};
-        RkfStep([&](double, const double*, int) { ++calls; return 1.0; }, 0.0, y.data(), 0.1, out.data(), n);
+        RkfStep(
+            [&](double, const double*, int) {
+                ++calls;
+                return 1.0;
+            },
+            0.0, y.data(), 0.1, out.data(), n);
         EXPECT_EQ(calls, 0);
         EXPECT_EQ(out[0], 42.0);
     }
@@ -104,8 +108,12 @@ TEST(RkfStep, StepsTheLargestSystemLikeItsComponentsAlone) {
     std::vector<double> y(n), out(n + 1, -1.0);
     for (int i = 0; i < n; ++i) y[i] = i % 7;
     long calls = 0;
-    RkfStep([&](double, const double* s, int i) { ++calls; return rate(i) * s[i]; }, 0.0, y.data(), 0.1,
-            out.data(), n);
+    RkfStep(
+        [&](double, const double* s, int i) {
+            ++calls;
+            return rate(i) * s[i];
+        },
+        0.0, y.data(), 0.1, out.data(), n);
     EXPECT_EQ(calls, 5L * n);
     EXPECT_EQ(out[n], -1.0);
     for (int i = 0; i < n; ++i) {

@@ -71,7 +71,9 @@ TEST(DirtyRegion, HoldsEveryPixelAFigureChangedAndErasingRestoresThem) {
             const int logicalWidth = static_cast<int>(std::ceil(width / ratio));
             const std::vector<bool> logical =
                 coverage(s.takeDirtyLogicalRects(), logicalWidth, static_cast<int>(std::ceil(height / ratio)));
-            const auto inLogical = [&](int i, int j) { return logical[static_cast<std::size_t>(j * logicalWidth + i)]; };
+            const auto inLogical = [&](int i, int j) {
+                return logical[static_cast<std::size_t>(j * logicalWidth + i)];
+            };
             int outside = 0;  // changed device pixels, or the logical pixels showing them, not in the rectangles
             for (const auto& [i, j] : changed) {
                 outside += !device[static_cast<std::size_t>(j * width + i)];
@@ -115,7 +117,8 @@ TEST(DirtyTiles, BecomeTheLogicalPixelsShowingThem) {
     constexpr int kSide = DirtyTiles::kTileSide;
     const int deviceWidth = 150, deviceHeight = 110;
     for (double ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-        const int width = static_cast<int>(std::ceil(deviceWidth / ratio)), height = static_cast<int>(std::ceil(deviceHeight / ratio));
+        const int width = static_cast<int>(std::ceil(deviceWidth / ratio)),
+                  height = static_cast<int>(std::ceil(deviceHeight / ratio));
         // The logical pixels showing any device pixel of the tile at (left, top).
         const auto shown = [&](int left, int top, std::vector<bool>& into) {
             const int right = std::min(left + kSide, deviceWidth), bottom = std::min(top + kSide, deviceHeight);

@@ -22,7 +22,9 @@ namespace {
 
 class QtScrollBarTest : public surfacetest::WithApp {
 protected:
-    QtScrollBarTest() { control.onChange = [this] { seen.push_back(control.value()); }; }
+    QtScrollBarTest() {
+        control.onChange = [this] { seen.push_back(control.value()); };
+    }
     RasterSurface surface{400, 300};
     std::unique_ptr<QScrollBar> bar = std::make_unique<QScrollBar>();
     QtScrollBar control{bar.get(), surface};

@@ -52,7 +52,7 @@ TEST(RasterSurfaceOrder, BgrxHoldsTheSamePictureInTheDesktopsByteOrder) {
         for (int x = 0; x < rgbx.image().width(); ++x)
             ASSERT_EQ(rgbx.image().colourAt(x, y), bgrx.image().colourAt(x, y)) << x << "," << y;
     const std::uint32_t back = bgrx.image().at(0, 0);
-    EXPECT_EQ(back, 0xff5af0f0u);  // 0xffRRGGBB
+    EXPECT_EQ(back, 0xff5af0f0u);            // 0xffRRGGBB
     EXPECT_EQ(bgrx.image().data()[0], 240);  // blue first in memory
 }
 
@@ -177,7 +177,8 @@ TEST(RasterCircles, CloseAtAnySizeRatioAndWidth) {
                 s.setLineWidth(width);
                 const auto cx = static_cast<float>(0.3 + radius / 100), cy = static_cast<float>(-0.45);
                 s.circle(cx, cy, static_cast<float>(radius), kInk);
-                const int px = static_cast<int>(std::floor((80 + cx) * ratio)), py = static_cast<int>(std::floor((80 - cy) * ratio));
+                const int px = static_cast<int>(std::floor((80 + cx) * ratio)),
+                          py = static_cast<int>(std::floor((80 - cy) * ratio));
                 if (radius * ratio - width * ratio / 2 > 1.5) {  // an inside to flood
                     EXPECT_TRUE(closedAround(s.image(), px, py, kBack)) << ratio << " " << width << " " << radius;
                 }
@@ -244,7 +245,7 @@ TEST_F(RasterSurfaceTest, GrowingKeepsDrawingAndMapping) {
     EXPECT_EQ(s.image().height(), 200);
     EXPECT_EQ(s.logicalHeight(), 200);
     EXPECT_EQ(ink(), (PixelRect{110, 90, 1, 11}));  // and the new area is background
-    s.line(150, 0, 150, -10, kRed);  // same mapping, same pen as before
+    s.line(150, 0, 150, -10, kRed);                 // same mapping, same pen as before
     EXPECT_EQ(s.image().colourAt(250, 105), kRed);
     s.ensureSize(10, 10);
     EXPECT_EQ(s.image().width(), 300);
@@ -348,23 +349,22 @@ using S = RasterSurface&;
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, RasterErase,
-    ::testing::Values(Figure{"Thin", 1, LineStyle::Solid, [](S s, Rgb c) { s.line(-9.3f, -5.1f, 7.7f, 6.05f, c); }},
-                      Figure{"Width2", 2, LineStyle::Solid, [](S s, Rgb c) { s.line(-9.3f, 5.1f, 7.7f, -6.05f, c); }},
-                      Figure{"Width29", 29, LineStyle::Solid, [](S s, Rgb c) { s.line(-3.3f, -1.1f, 4.7f, 2.05f, c); }},
-                      Figure{"Dashed", 1, LineStyle::Dashed, [](S s, Rgb c) { s.line(-11.1f, 0.3f, 11.4f, -1.7f, c); }},
-                      Figure{"WideDashed", 3, LineStyle::Dashed, [](S s, Rgb c) { s.line(-11, 0.3f, 11.4f, 3.7f, c); }},
-                      Figure{"OffTheEdge", 4, LineStyle::Solid, [](S s, Rgb c) { s.line(-30.2f, -20.1f, 3.3f, 1.7f, c); }},
-                      Figure{"DashedOffTheEdge", 1, LineStyle::Dashed,
-                             [](S s, Rgb c) { s.line(-30.2f, -20.1f, 3.3f, 1.7f, c); }},
-                      Figure{"Circle", 1, LineStyle::Solid, [](S s, Rgb c) { s.circle(1.3f, -0.7f, 5.55f, c); }},
-                      Figure{"DashedCircle", 1, LineStyle::Dashed, [](S s, Rgb c) { s.circle(1.3f, -0.7f, 5.55f, c); }},
-                      Figure{"WideCircle", 5, LineStyle::Solid, [](S s, Rgb c) { s.circle(-2.3f, 0.7f, 3.05f, c); }},
-                      Figure{"WideDashedCircle", 2, LineStyle::Dashed, [](S s, Rgb c) { s.circle(-2.3f, 0.7f, 6.05f, c); }},
-                      Figure{"ThinArc", 1, LineStyle::Solid,
-                             [](S s, Rgb c) { s.arc(0.2f, 1.9f, 6.1f, kDown - 0.7f, kDown + 0.7f, c); }},
-                      Figure{"Arc", 3, LineStyle::Solid,
-                             [](S s, Rgb c) { s.arc(0.2f, 1.9f, 6.1f, kDown - 0.7f, kDown + 0.7f, c); }},
-                      Figure{"Dot", 5, LineStyle::Solid, [](S s, Rgb c) { s.point(2.71f, -3.14f, c); }}),
+    ::testing::Values(
+        Figure{"Thin", 1, LineStyle::Solid, [](S s, Rgb c) { s.line(-9.3f, -5.1f, 7.7f, 6.05f, c); }},
+        Figure{"Width2", 2, LineStyle::Solid, [](S s, Rgb c) { s.line(-9.3f, 5.1f, 7.7f, -6.05f, c); }},
+        Figure{"Width29", 29, LineStyle::Solid, [](S s, Rgb c) { s.line(-3.3f, -1.1f, 4.7f, 2.05f, c); }},
+        Figure{"Dashed", 1, LineStyle::Dashed, [](S s, Rgb c) { s.line(-11.1f, 0.3f, 11.4f, -1.7f, c); }},
+        Figure{"WideDashed", 3, LineStyle::Dashed, [](S s, Rgb c) { s.line(-11, 0.3f, 11.4f, 3.7f, c); }},
+        Figure{"OffTheEdge", 4, LineStyle::Solid, [](S s, Rgb c) { s.line(-30.2f, -20.1f, 3.3f, 1.7f, c); }},
+        Figure{"DashedOffTheEdge", 1, LineStyle::Dashed, [](S s, Rgb c) { s.line(-30.2f, -20.1f, 3.3f, 1.7f, c); }},
+        Figure{"Circle", 1, LineStyle::Solid, [](S s, Rgb c) { s.circle(1.3f, -0.7f, 5.55f, c); }},
+        Figure{"DashedCircle", 1, LineStyle::Dashed, [](S s, Rgb c) { s.circle(1.3f, -0.7f, 5.55f, c); }},
+        Figure{"WideCircle", 5, LineStyle::Solid, [](S s, Rgb c) { s.circle(-2.3f, 0.7f, 3.05f, c); }},
+        Figure{"WideDashedCircle", 2, LineStyle::Dashed, [](S s, Rgb c) { s.circle(-2.3f, 0.7f, 6.05f, c); }},
+        Figure{"ThinArc", 1, LineStyle::Solid,
+               [](S s, Rgb c) { s.arc(0.2f, 1.9f, 6.1f, kDown - 0.7f, kDown + 0.7f, c); }},
+        Figure{"Arc", 3, LineStyle::Solid, [](S s, Rgb c) { s.arc(0.2f, 1.9f, 6.1f, kDown - 0.7f, kDown + 0.7f, c); }},
+        Figure{"Dot", 5, LineStyle::Solid, [](S s, Rgb c) { s.point(2.71f, -3.14f, c); }}),
     [](const ::testing::TestParamInfo<Figure>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace orvalde::rastertest {
 inline int countOther(const PixelImage& image, Rgb colour, PixelRect area = {0, 0, 1 << 20, 1 << 20}) {
     const std::uint32_t word = PixelImage::pack(colour);
     int count = 0;
-    const int right = std::min(area.x + area.width, image.width()), bottom = std::min(area.y + area.height, image.height());
+    const int right = std::min(area.x + area.width, image.width()),
+              bottom = std::min(area.y + area.height, image.height());
     for (int y = std::max(area.y, 0); y < bottom; ++y)
         for (int x = std::max(area.x, 0); x < right; ++x) count += image.at(x, y) != word;
     return count;
@@ -39,7 +40,8 @@ inline std::vector<bool> coverage(const std::vector<PixelRect>& rects, int width
     for (const PixelRect& r : rects)
         for (int y = std::max(r.y, 0); y < std::min(r.y + r.height, height); ++y)
             for (int x = std::max(r.x, 0); x < std::min(r.x + r.width, width); ++x)
-                covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = true;
+                covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
+                    true;
     return covered;
 }
 

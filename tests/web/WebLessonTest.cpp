@@ -122,8 +122,8 @@ TEST(PanelJson, EscapesTextAndLeavesOutNumbersThatAreNotFinite) {
     plot.title = "T";
     plot.x = {"time (s)", 0, 10, {0, 5, 10}};
     plot.y = {"period (s)", -1, 1, {-1, 0, 1}};
-    plot.series.push_back({"cycloid", {20, 60, 220}, SeriesStyle::Triangles,
-                           {{1, 2}, {std::numeric_limits<double>::quiet_NaN(), 3}}});
+    plot.series.push_back(
+        {"cycloid", {20, 60, 220}, SeriesStyle::Triangles, {{1, 2}, {std::numeric_limits<double>::quiet_NaN(), 3}}});
     EXPECT_EQ(PlotJson(plot),
               "{\"title\":\"T\",\"x\":{\"label\":\"time (s)\",\"min\":0,\"max\":10,\"ticks\":[0,5,10],"
               "\"tickTexts\":[\"0\",\"5\",\"10\"]},\"y\":{\"label\":\"period (s)\",\"min\":-1,\"max\":1,"

@@ -74,7 +74,7 @@ TEST(FrameTimer, TicksAtMostOncePerFrameAfterItsInterval) {
     EXPECT_FALSE(timer.takeDue(100));  // the count starts at the first frame
     EXPECT_TRUE(timer.takeDue(100 + kFrame));
     EXPECT_FALSE(timer.takeDue(100 + kFrame));  // the same frame asked again
-    EXPECT_TRUE(timer.takeDue(5000));  // a long pause gives one tick, not thousands
+    EXPECT_TRUE(timer.takeDue(5000));           // a long pause gives one tick, not thousands
     EXPECT_FALSE(timer.takeDue(5000));
 
     timer.setEnabled(false);

@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/window/ButtonLayout.h"
+#include "lesson/ButtonLayout.h"
 
 namespace orvalde {
 namespace {
@@ -59,8 +59,8 @@ TEST(HiDpi, TwiceThePixelsSameDrawingButtonsInPlace) {
     const QRect drawing(0, 100, 1000, 400);
     const QRgb background = one.pixel(500, 300);
     EXPECT_LT(Mismatches(one, two, drawing), drawing.width() * drawing.height() / 200);
-    const double ratio = static_cast<double>(Ink(two, QRect(0, 200, 2000, 800), background)) /
-                         Ink(one, drawing, background);
+    const double ratio =
+        static_cast<double>(Ink(two, QRect(0, 200, 2000, 800), background)) / Ink(one, drawing, background);
     EXPECT_NEAR(ratio, 4.0, 0.4);
 
     // Each button covers the same place at both ratios: its face colour fills

@@ -20,7 +20,7 @@
 
 #include "app/about/About.h"
 #include "app/window/AboutDialog.h"
-#include "app/window/ButtonLayout.h"
+#include "lesson/ButtonLayout.h"
 #include "app/window/DesktopLanguage.h"
 #include "app/window/LessonControls.h"
 #include "app/window/MeasurementsWindow.h"

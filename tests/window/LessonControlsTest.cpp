@@ -10,8 +10,10 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTest>
 
-#include "app/window/ButtonLayout.h"
+#include "lesson/ButtonLayout.h"
 #include "app/window/LessonControls.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
@@ -180,6 +182,9 @@ TEST_F(Lesson, PanelShowsBothPlotsWithPoints) {
     EXPECT_EQ(lesson->measurements().sweep.size(), 25u);
     panel.refreshNow();
     EXPECT_TRUE(panel.readout().text().contains("exact circular behind cycloidal"));
+    lesson->updateAccessibleTexts();
+    EXPECT_TRUE(panel.readout().accessibleDescription().startsWith("Cycloidal pendulum: period 17.77 s"));
+    EXPECT_TRUE(panel.periodView().accessibleDescription().contains("25 points")) << "the sweep's points, as text";
 
     const QImage period = panel.periodView().grab().toImage();
     const QImage displacement = panel.displacementView().grab().toImage();
@@ -227,6 +232,56 @@ TEST_F(Lesson, PanelRedrawsAtMostTenTimesASecond) {
     EXPECT_FALSE(panel.refreshIfDue(100.05)) << "too soon";
     EXPECT_TRUE(panel.refreshIfDue(100.11));
     EXPECT_FALSE(panel.refreshIfDue(100.5)) << "nothing new";
+}
+
+TEST_F(Lesson, TheScrollBarWorksFromTheKeyboardWithItsChangeEvents) {
+    QScrollBar* bar = window->scrollBar();
+    const int start = bar->value();
+    const QImage before = window->drawingImage().copy();
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->value(), start + 1);
+    EXPECT_NE(window->drawingImage(), before) << "the start scene was drawn again";
+    EXPECT_EQ(counters().cycloidTicks, 0) << "the focused bar took the arrow, not STEP";
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), start + 11);
+    QTest::keyClick(bar, Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(bar, Qt::Key_Home);
+    EXPECT_EQ(bar->value(), bar->minimum());
+    QTest::keyClick(bar, Qt::Key_S);
+    EXPECT_EQ(counters().cycloidTicks, 1);
+    EXPECT_TRUE(bar->accessibleDescription().endsWith("m above the lowest point"));
+}
+
+TEST_F(Lesson, AFocusedButtonTakesSpaceAndEnterAndTheArrowStillSteps) {
+    StartBoth();
+    Fire(3);
+    CommandButton* timeOn = window->button(1);
+    QTest::keyClick(timeOn, Qt::Key_Space);
+    EXPECT_EQ(counters().cycloidTicks, 0) << "TIME ON pressed again";
+    EXPECT_FALSE(lesson->paused());
+    QTest::keyClick(timeOn, Qt::Key_Right);
+    EXPECT_EQ(counters().cycloidTicks, 1) << "stepped, focus not moved on";
+}
+
+TEST_F(Lesson, ShiftF10OpensTheMenuOnItsFirstItemAndTheKeysChooseFromIt) {
+    StartBoth();
+    QTest::keyClick(window.get(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->activeAction(), menu->actions().first());
+    QTest::keyClick(menu, Qt::Key_Down);
+    EXPECT_TRUE(menu->activeAction()->text().startsWith("Pause"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_TRUE(lesson->paused());
+    EXPECT_FALSE(menu->isVisible());
+
+    QTest::keyClick(window.get(), Qt::Key_Menu);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(lesson->paused()) << "Escape chose nothing";
 }
 
 }  // namespace

@@ -143,7 +143,10 @@ TEST(WindowOnTheScreen, FillsTheAvailableAreaAndTakesTheWorldFromItsClientArea) 
     window.start();
     QApplication::processEvents();
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(available.contains(window.frameGeometry())) << window.frameGeometry().x() << "," << window.frameGeometry().y() << " " << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " client " << window.geometry().x() << "," << window.geometry().y() << " " << window.width() << "x" << window.height();
+    EXPECT_TRUE(available.contains(window.frameGeometry()))
+        << window.frameGeometry().x() << "," << window.frameGeometry().y() << " " << window.frameGeometry().width()
+        << "x" << window.frameGeometry().height() << " client " << window.geometry().x() << "," << window.geometry().y()
+        << " " << window.width() << "x" << window.height();
     EXPECT_EQ(window.frameGeometry().size(), available.size());
     const float sw = static_cast<float>(window.width()), sh = static_cast<float>(window.height());
     EXPECT_EQ(window.form().sim().constants.worldHalfWidth, 250 * (sw / (sw + sh)));

@@ -13,17 +13,18 @@
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
   }
 
-  createOrvalde({ printErr: (text) => console.error(text) }).then((m) => {
-    const picture = new OrvaldeCanvas(m, document.getElementById('drawing'));
-    m._orvalde_start(1920, 1080, 1);
+  createOrvalde({ printErr: (text) => console.error(text) }).then((module) => {
+    const program = new OrvaldePage.Program(module);
+    const picture = new OrvaldePage.Canvas(program, document.getElementById('drawing'));
+    program.start(1920, 1080, 1);
     picture.fit(1);
     picture.copyAll();
     // "TIME ON", "time on KYKLIKO", then both together.
-    for (const button of [1, 5, 9]) m._orvalde_click(button);
+    for (const button of [1, 5, 9]) program.click(button);
     picture.flush();
 
     for (let i = 0; i < kWarmUp; i++) {
-      m._orvalde_tick_both();
+      program.tickBoth();
       picture.flush();
     }
     const ticks = [];
@@ -32,7 +33,7 @@
     const started = performance.now();
     for (let i = 0; i < kTicks; i++) {
       const t0 = performance.now();
-      m._orvalde_tick_both();
+      program.tickBoth();
       const t1 = performance.now();
       rects += picture.flush();
       const t2 = performance.now();
@@ -69,8 +70,8 @@
       tick_upload_ms: median(withUpload),
       mean_tick_upload_ms: total / kTicks,
       rects_per_tick: rects / kTicks,
-      cycloid_ticks: m._orvalde_counter(0),
-      circular_ticks: m._orvalde_counter(1),
+      cycloid_ticks: program.counters().cycloid,
+      circular_ticks: program.counters().circular,
       lab_frame_ms: median(labFrames),
     });
   }, (error) => { out.textContent = JSON.stringify({ error: String(error) }); });

@@ -1,34 +1,51 @@
 'use strict';
-// The controls of a lesson around the picture: keys, pace, pause, the
-// buttons' tooltips, the help dialog, the drawing's context menu with saving,
-// and the measurements panel. None of it changes the buttons, their captions
-// or the picture.
-const PACE_KEYS = { Digit1: 0, Digit2: 1, Digit3: 2, Digit4: 3, Numpad1: 0, Numpad2: 1, Numpad3: 2, Numpad4: 3 };
-
-class OrvaldeLesson {
+// The lesson's controls around the picture, bound to the program's one
+// action table: keys, the buttons' tooltips, the help dialog and the
+// drawing's context menu are all built from what the program says. The page
+// runs only the actions that need it (panel, help, saving, the menu).
+OrvaldePage.Lesson = class {
   // act(call) runs a call into the program unless a message is up, then
   // brings the page up to date.
-  constructor(module, { act, canvas, controls, message }) {
-    this.module = module;
+  constructor(program, { act, canvas, controls, message, about }) {
+    this.program = program;
     this.act = act;
     this.canvas = canvas;
     this.controls = controls;
     this.message = message;
     this.lastSave = null;
-    module._orvalde_lesson_start();
+    this.menuReturn = null;
+    program.startLesson();
 
-    const help = [];
-    for (let i = 0; i < module._orvalde_help_count(); i++) {
-      const number = module._orvalde_help_number(i);
-      const text = module.UTF8ToString(module._orvalde_help_text(i));
-      help.push({ number, text });
-      const button = document.getElementById('command' + number);
-      if (button) button.title = text;
-    }
-    this.helpDialog = this.buildHelp(help, module.UTF8ToString(module._orvalde_keys_help()));
-    this.panel = new OrvaldeMeasurements(module, document.body);
+    // The actions the page runs itself, by id.
+    this.shellActions = {
+      measurements: () => this.toggleMeasurements(),
+      help: () => this.showHelp(),
+      'save-picture': () => this.savePicture(),
+      'save-measurements': () => this.saveMeasurements(),
+      'context-menu': () => this.openMenuFromKeyboard(),
+      about: () => about.show(),
+      'start-again': () => this.startAgain(),
+      legend: () => this.toggleLegend(),
+      'bold-lines': () => this.toggleBoldLines(),
+      language: () => {
+        const all = OrvaldeLanguage.available();
+        OrvaldeLanguage.switchTo(all[(all.indexOf(OrvaldeLanguage.code()) + 1) % all.length]);
+      },
+      'full-screen': () => {
+        if (document.fullscreenElement) document.exitFullscreen();
+        else if (document.documentElement.requestFullscreen) document.documentElement.requestFullscreen();
+      },
+      laboratory: () => {
+        const url = new URL('lab.html', location.href);
+        url.searchParams.set('lang', OrvaldeLanguage.code());
+        location.href = url.href;
+      },
+    };
+
+    this.helpDialog = this.buildHelp(program.help());
+    this.panel = new OrvaldePage.Measurements(program, document.body);
     this.menu = this.buildMenu();
-    this.readable = new OrvaldeReadable(module, act);
+    this.readable = new OrvaldeReadable(program.m, act);
     this.notice = document.createElement('p');
     this.notice.id = 'notice';
     this.notice.setAttribute('role', 'alert');
@@ -36,8 +53,6 @@ class OrvaldeLesson {
     document.body.appendChild(this.notice);
 
     window.addEventListener('keydown', (e) => this.keyDown(e));
-    // A focused button would take Space as a click when it is let go.
-    window.addEventListener('keyup', (e) => { if (e.code === 'Space') e.preventDefault(); });
     canvas.addEventListener('contextmenu', (e) => {
       e.preventDefault();
       this.openMenu(e.clientX, e.clientY);
@@ -55,12 +70,17 @@ class OrvaldeLesson {
   toggleLegend() { this.readable.toggleLegend(); }
   toggleBoldLines() { this.readable.toggleBoldLines(); }
 
-  togglePause() { this.act(() => this.module._orvalde_toggle_pause()); }
-  step() { this.act(() => this.module._orvalde_step()); }
+  // Any action of the table, by id.
+  press(id) {
+    let ran = false;
+    this.act(() => { ran = this.program.press(id); });
+    if (!ran && !this.message.open && id in this.shellActions) this.shellActions[id]();
+  }
+
+  togglePause() { this.press('pause'); }
+  step() { this.press('step'); }
   // The program's start-up again for the window's size now.
-  startAgain() { this.act(() => this.module._orvalde_start_again(window.innerWidth, window.innerHeight)); }
-  setPace(pace) { this.module._orvalde_set_pace(pace); }
-  pace() { return this.module.UTF8ToString(this.module._orvalde_pace_label(this.module._orvalde_pace())); }
+  startAgain() { this.act(() => this.program.m._orvalde_start_again(window.innerWidth, window.innerHeight)); }
   toggleMeasurements() {
     let bottom = 0;
     for (const b of this.controls.querySelectorAll('button')) bottom = Math.max(bottom, b.getBoundingClientRect().bottom);
@@ -68,52 +88,59 @@ class OrvaldeLesson {
   }
   showHelp() { if (!this.helpDialog.open) this.helpDialog.show(); }
 
+  focusKind() {
+    const focus = OrvaldePage.Program.FOCUS;
+    const e = document.activeElement;
+    if (!e || e === document.body) return focus.elsewhere;
+    if (e.getAttribute('role') === 'slider') return focus.scrollBar;
+    if (this.menu.contains(e)) return focus.menu;
+    if (e.tagName === 'BUTTON') return focus.button;
+    return focus.elsewhere;
+  }
+
   keyDown(e) {
     if (this.message.open || e.ctrlKey || e.altKey || e.metaKey) return;
-    if (e.code === 'Escape') {
-      this.closeMenu();
+    if (!this.menu.hidden) {
+      this.menuKey(e);
+      return;
+    }
+    if (e.key === 'Escape') {
       if (this.helpDialog.open) this.helpDialog.close();
       return;
     }
-    const stepKey = e.code === 'KeyS' || e.code === 'ArrowRight';
-    if (e.repeat && !stepKey) {
-      if (e.code === 'Space') e.preventDefault();
-      return;
-    }
-    if (e.code === 'Space') this.togglePause();
-    else if (stepKey) this.step();
-    else if (e.code === 'KeyM') this.toggleMeasurements();
-    else if (e.code === 'F1') this.showHelp();
-    else if (e.code in PACE_KEYS) this.setPace(PACE_KEYS[e.code]);
-    else return;
+    const name = this.program.keyName(e.key, e.shiftKey);
+    const route = this.program.routeKey(name, this.focusKind(), e.repeat);
+    if (route === '') return;
     e.preventDefault();
+    if (route !== '-') this.press(route);
   }
 
-  buildHelp(help, keys) {
+  buildHelp(help) {
     const dialog = document.createElement('dialog');
     dialog.id = 'help';
+    dialog.setAttribute('aria-labelledby', 'help-title');
     const title = document.createElement('h1');
-    title.textContent = 'ORVALDE \u2014 Help';
+    title.id = 'help-title';
+    title.textContent = help.title;
     const heading = document.createElement('h2');
-    heading.textContent = 'The buttons';
+    heading.textContent = help.buttonsTitle;
     const table = document.createElement('table');
-    for (const { number, text } of help) {
+    for (const { title: caption, text } of help.buttons) {
       const row = table.insertRow();
-      const caption = document.getElementById('command' + number);
-      row.insertCell().textContent = caption ? caption.textContent : 'Command' + number;
+      row.insertCell().textContent = caption;
       row.insertCell().textContent = text;
     }
     const bar = document.createElement('p');
-    bar.textContent = 'The scroll bar at the bottom left chooses where the bob starts.';
+    bar.textContent = help.scrollBar;
     const keysHeading = document.createElement('h2');
-    keysHeading.textContent = 'Keys';
+    keysHeading.textContent = help.keysTitle;
     const keysText = document.createElement('p');
     keysText.className = 'keys';
-    keysText.textContent = keys;
+    keysText.textContent = help.keys.map((k) => k.title + ': ' + k.text).concat(help.menu).join('\n');
     const form = document.createElement('form');
     form.method = 'dialog';
     const close = document.createElement('button');
-    close.textContent = 'Close';
+    close.textContent = help.close;
     form.appendChild(close);
     dialog.append(title, heading, table, bar, keysHeading, keysText, form);
     document.body.appendChild(dialog);
@@ -124,44 +151,42 @@ class OrvaldeLesson {
     const menu = document.createElement('div');
     menu.id = 'context-menu';
     menu.setAttribute('role', 'menu');
+    menu.setAttribute('aria-label', 'Menu');
     menu.hidden = true;
     document.body.appendChild(menu);
     return menu;
   }
 
-  openMenu(x, y) {
-    const m = this.module;
-    const items = [
-      [m._orvalde_paused() ? 'Resume' : 'Pause', 'Space', () => this.togglePause()],
-      ['Step the cycloidal pendulum', 'S', () => this.step()],
-      ['Show or hide the measurements', 'M', () => this.toggleMeasurements()],
-      ['Help', 'F1', () => this.showHelp()],
-      null,
-    ];
-    for (let pace = 0; pace < 4; pace++) {
-      const label = 'Pace ' + m.UTF8ToString(m._orvalde_pace_label(pace));
-      items.push([(pace === m._orvalde_pace() ? '\u2713 ' : '\u2003') + label, String(pace + 1),
-        () => this.setPace(pace)]);
-    }
-    items.push(null, ['Save picture\u2026', '', () => this.savePicture()],
-      ['Save measurements\u2026', '', () => this.saveMeasurements()]);
+  // Over the drawing below the buttons, as the Menu key and Shift+F10 open it.
+  openMenuFromKeyboard() {
+    let bottom = 0;
+    for (const b of this.controls.querySelectorAll('button')) bottom = Math.max(bottom, b.getBoundingClientRect().bottom);
+    this.openMenu(window.innerWidth / 4, bottom + 40);
+  }
 
+  openMenu(x, y) {
+    this.menuReturn = document.activeElement;
     this.menu.replaceChildren();
-    for (const item of items) {
-      if (!item) {
-        this.menu.appendChild(document.createElement('hr'));
-        continue;
+    let group = null;
+    for (const entry of this.program.menu()) {
+      if (group !== null && entry.group !== group) {
+        const line = document.createElement('hr');
+        line.setAttribute('role', 'separator');
+        this.menu.appendChild(line);
       }
-      const [text, key, action] = item;
+      group = entry.group;
       const b = document.createElement('button');
       b.type = 'button';
-      b.setAttribute('role', 'menuitem');
+      b.tabIndex = -1;
+      b.setAttribute('role', entry.checkable ? 'menuitemradio' : 'menuitem');
+      if (entry.checkable) b.setAttribute('aria-checked', String(entry.checked));
       b.innerHTML = '<span></span><kbd></kbd>';
-      b.firstChild.textContent = text;
-      b.lastChild.textContent = key;
+      const label = entry.groupTitle ? entry.groupTitle + ' ' + entry.label : entry.label;
+      b.firstChild.textContent = (entry.checkable ? (entry.checked ? '\u2713 ' : '\u2003') : '') + label;
+      b.lastChild.textContent = entry.keys;
       b.addEventListener('click', () => {
         this.closeMenu();
-        action();
+        this.press(entry.id);
       });
       this.menu.appendChild(b);
     }
@@ -170,9 +195,35 @@ class OrvaldeLesson {
     const r = this.menu.getBoundingClientRect();
     this.menu.style.left = Math.max(0, Math.min(x, window.innerWidth - r.width)) + 'px';
     this.menu.style.top = Math.max(0, Math.min(y, window.innerHeight - r.height)) + 'px';
+    this.menuItems()[0].focus();
   }
 
-  closeMenu() { this.menu.hidden = true; }
+  menuItems() { return [...this.menu.querySelectorAll('[role^="menuitem"]')]; }
+
+  // The open menu takes every key: arrows move, Home and End go to the ends,
+  // Enter or Space choose (the focused item's own click), Escape or Tab close.
+  menuKey(e) {
+    const items = this.menuItems();
+    const at = items.indexOf(document.activeElement);
+    const moves = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: items.length - 1 };
+    if (e.key in moves) {
+      e.preventDefault();
+      items[(moves[e.key] + items.length) % items.length].focus();
+    } else if (e.key === 'Escape' || e.key === 'Tab') {
+      e.preventDefault();
+      this.closeMenu();
+    } else if ((e.key === 'Enter' || e.key === ' ') && at < 0) {
+      e.preventDefault();
+    }
+  }
+
+  closeMenu() {
+    if (this.menu.hidden) return;
+    this.menu.hidden = true;
+    const back = this.menuReturn;
+    this.menuReturn = null;
+    if (back && back !== document.body && document.contains(back)) back.focus();
+  }
 
   // The canvas holds the image at device resolution: saved as it is.
   savePicture() {
@@ -188,8 +239,7 @@ class OrvaldeLesson {
 
   saveMeasurements() {
     try {
-      const m = this.module;
-      const csv = m.UTF8ToString(m._orvalde_measurements_csv());
+      const csv = this.program.measurementsCsv();
       this.download(new Blob([csv], { type: 'text/csv' }), 'orvalde-measurements.csv', csv.split('\n', 1)[0]);
     } catch (error) {
       this.fail('Could not save the measurements: ' + error.message);
@@ -219,14 +269,14 @@ class OrvaldeLesson {
   // Read-only view for tests and curious users.
   view() {
     return {
-      pace: () => this.pace(),
-      paused: () => this.module._orvalde_paused() === 1,
+      pace: () => this.program.paceLabel(),
+      paused: () => this.program.paused(),
       panelVisible: () => this.panel.visible(),
       sweeping: () => this.panel.sweeping(),
       lastSave: () => this.lastSave,
       legendShown: () => !this.readable.legend.hidden,
-      boldLines: () => this.module._orvalde_bold() === 1,
+      boldLines: () => this.program.m._orvalde_bold() === 1,
       status: () => this.readable.status.textContent,
     };
   }
-}
+};

@@ -2,12 +2,13 @@
 // The measurements panel: the meter's readout, the two plots drawn as SVG
 // from the program's plot data, and "Measure all release heights" run one
 // start per slice so that animation frames go on between them. Redraws at
-// most ten times a second, and only when something was measured.
-const SVG_NS = 'http://www.w3.org/2000/svg';
-
-class OrvaldeMeasurements {
-  constructor(module, parent) {
-    this.module = module;
+// most ten times a second, and only when something was measured. The visible
+// readout changes with every tick; a polite live region beside it carries the
+// measured periods only, so a screen reader hears a new text only when a
+// measurement changes.
+OrvaldePage.Measurements = class {
+  constructor(program, parent) {
+    this.program = program;
     this.lastDrawn = -Infinity;
     this.shownRevision = -1;
     this.panel = document.createElement('section');
@@ -16,6 +17,12 @@ class OrvaldeMeasurements {
     this.title = document.createElement('h1');
     this.readout = document.createElement('pre');
     this.readout.id = 'readout';
+    this.readout.setAttribute('aria-hidden', 'true');
+    this.spoken = document.createElement('p');
+    this.spoken.id = 'readout-spoken';
+    this.spoken.className = 'visually-hidden';
+    this.spoken.setAttribute('role', 'status');
+    this.spoken.setAttribute('aria-live', 'polite');
     this.periodPlot = this.svg('period-plot');
     this.displacementPlot = this.svg('displacement-plot');
 
@@ -32,8 +39,9 @@ class OrvaldeMeasurements {
     this.sweepButton.addEventListener('click', () => this.startSweep());
     this.cancelButton.addEventListener('click', () => this.cancelSweep());
 
-    this.sweepTable = new OrvaldeSweepTable(module);
-    this.panel.append(this.title, this.readout, this.periodPlot, this.displacementPlot, this.sweepTable.box, row);
+    this.sweepTable = new OrvaldeSweepTable(program.m);
+    this.panel.append(this.title, this.readout, this.spoken, this.periodPlot, this.displacementPlot, this.sweepTable.box,
+      row);
     parent.appendChild(this.panel);
     this.translate();
     OrvaldeLanguage.onChange(() => this.translate());
@@ -53,7 +61,7 @@ class OrvaldeMeasurements {
   }
 
   svg(id) {
-    const svg = document.createElementNS(SVG_NS, 'svg');
+    const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
     svg.id = id;
     svg.setAttribute('viewBox', '0 0 760 330');
     svg.setAttribute('role', 'img');
@@ -81,29 +89,29 @@ class OrvaldeMeasurements {
   // Called every animation frame.
   update(now) {
     if (!this.visible() || now - this.lastDrawn < 100) return;
-    if (this.module._orvalde_measure_revision() === this.shownRevision) return;
+    if (this.program.measureRevision() === this.shownRevision) return;
     this.draw(now);
   }
 
   draw(now) {
-    const m = this.module;
+    const p = this.program;
     this.lastDrawn = now;
-    this.shownRevision = m._orvalde_measure_revision();
-    const panel = JSON.parse(m.UTF8ToString(m._orvalde_panel_json()));
-    this.readout.textContent = panel.lines.length ? panel.lines.join('\n')
-      : OrvaldeLanguage.tr('Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).');
-    renderPlot(this.periodPlot, panel.plots[0]);
-    renderPlot(this.displacementPlot, panel.plots[1]);
+    this.shownRevision = p.measureRevision();
+    const panel = p.panel();
+    this.readout.textContent = panel.lines.join('\n');
+    if (this.spoken.textContent !== panel.summary) this.spoken.textContent = panel.summary;
+    OrvaldePage.renderPlot(this.periodPlot, panel.plots[0], panel.plotTexts[0]);
+    OrvaldePage.renderPlot(this.displacementPlot, panel.plots[1], panel.plotTexts[1]);
     this.sweepTable.update();
   }
 
   sweeping() { return this.cancelButton.disabled === false; }
 
   startSweep() {
-    const m = this.module;
+    const p = this.program;
     if (this.sweeping()) return;
-    m._orvalde_sweep_start();
-    this.progress.max = m._orvalde_sweep_total();
+    p.sweepStart();
+    this.progress.max = p.sweepTotal();
     this.progress.value = 0;
     this.sweepButton.disabled = true;
     this.cancelButton.disabled = false;
@@ -111,8 +119,8 @@ class OrvaldeMeasurements {
     // input run between slices.
     const slice = () => {
       if (!this.sweeping()) return;
-      const more = m._orvalde_sweep_step() === 1;
-      this.progress.value = m._orvalde_sweep_done();
+      const more = p.sweepStep();
+      this.progress.value = p.sweepDone();
       if (more) setTimeout(slice, 0);
       else this.sweepFinished();
     };
@@ -121,7 +129,7 @@ class OrvaldeMeasurements {
 
   cancelSweep() {
     if (!this.sweeping()) return;
-    this.module._orvalde_sweep_cancel();
+    this.program.sweepCancel();
     this.sweepFinished();
   }
 
@@ -130,36 +138,38 @@ class OrvaldeMeasurements {
     this.cancelButton.disabled = true;
     if (this.visible()) this.draw(performance.now());
   }
-}
+};
 
 // A plot model as SVG: frame, ticks with their texts, axis labels, title,
-// legend, then lines and markers. Markers carry the class "point".
-function renderPlot(svg, plot) {
+// legend, then lines and markers. Markers carry the class "point". The title
+// names the plot for assistive technology, the text gives its data.
+OrvaldePage.renderPlot = function (svg, plot, text) {
   const W = 760, H = 330, left = 82, right = 16, top = 36, bottom = 62;
   const x0 = left, x1 = W - right, y0 = H - bottom, y1 = top;
   const sx = (x) => x0 + (x - plot.x.min) / (plot.x.max - plot.x.min || 1) * (x1 - x0);
   const sy = (y) => y0 + (y - plot.y.min) / (plot.y.max - plot.y.min || 1) * (y1 - y0);
-  const parts = [];
-  const text = (x, y, s, extra) => parts.push(`<text x="${x.toFixed(1)}" y="${y.toFixed(1)}" ${extra || ''}>` +
-    escapeXml(s) + '</text>');
+  const parts = [`<title>${OrvaldePage.escapeXml(plot.title)}</title><desc>${OrvaldePage.escapeXml(text)}</desc>`];
+  svg.setAttribute('aria-label', plot.title);
+  const label = (x, y, s, extra) => parts.push(`<text x="${x.toFixed(1)}" y="${y.toFixed(1)}" ${extra || ''}>` +
+    OrvaldePage.escapeXml(s) + '</text>');
 
   parts.push(`<rect class="frame" x="${x0}" y="${y1}" width="${x1 - x0}" height="${y0 - y1}"/>`);
   plot.x.ticks.forEach((t, i) => {
     if (t === null) return;
     const x = sx(t);
     parts.push(`<line class="grid" x1="${x.toFixed(1)}" y1="${y1}" x2="${x.toFixed(1)}" y2="${y0}"/>`);
-    text(x, y0 + 22, plot.x.tickTexts[i], 'text-anchor="middle"');
+    label(x, y0 + 22, plot.x.tickTexts[i], 'text-anchor="middle"');
   });
   plot.y.ticks.forEach((t, i) => {
     if (t === null) return;
     const y = sy(t);
     parts.push(`<line class="grid" x1="${x0}" y1="${y.toFixed(1)}" x2="${x1}" y2="${y.toFixed(1)}"/>`);
-    text(x0 - 8, y + 6, plot.y.tickTexts[i], 'text-anchor="end"');
+    label(x0 - 8, y + 6, plot.y.tickTexts[i], 'text-anchor="end"');
   });
-  text((x0 + x1) / 2, H - 14, plot.x.label, 'class="label" text-anchor="middle"');
-  text(20, (y0 + y1) / 2, plot.y.label,
+  label((x0 + x1) / 2, H - 14, plot.x.label, 'class="label" text-anchor="middle"');
+  label(20, (y0 + y1) / 2, plot.y.label,
     `class="label" text-anchor="middle" transform="rotate(-90 20 ${((y0 + y1) / 2).toFixed(1)})"`);
-  text(W / 2, 26, plot.title, 'class="title" text-anchor="middle"');
+  label(W / 2, 26, plot.title, 'class="title" text-anchor="middle"');
 
   const inside = (p) => p[0] !== null && p[1] !== null;
   const legend = [];
@@ -171,7 +181,7 @@ function renderPlot(svg, plot) {
         parts.push(`<polyline class="series" points="${d}" stroke="${s.colour}"/>`);
       }
     } else {
-      for (const p of points) parts.push(marker(s.style, sx(p[0]), sy(p[1]), s.colour));
+      for (const p of points) parts.push(OrvaldePage.plotMarker(s.style, sx(p[0]), sy(p[1]), s.colour));
     }
     if (points.length > 0) legend.push(s);
   }
@@ -180,14 +190,14 @@ function renderPlot(svg, plot) {
     if (s.style === 'line') {
       parts.push(`<line class="series" x1="${x}" y1="${y - 5}" x2="${x + 22}" y2="${y - 5}" stroke="${s.colour}"/>`);
     } else {
-      parts.push(marker(s.style, x + 11, y - 5, s.colour).replace('class="point"', 'class="key"'));
+      parts.push(OrvaldePage.plotMarker(s.style, x + 11, y - 5, s.colour).replace('class="point"', 'class="key"'));
     }
-    text(x + 30, y, s.name, 'class="legend"');
+    label(x + 30, y, s.name, 'class="legend"');
   });
   svg.innerHTML = parts.join('');
-}
+};
 
-function marker(style, x, y, colour) {
+OrvaldePage.plotMarker = function (style, x, y, colour) {
   const r = 5;
   if (style === 'squares') {
     return `<rect class="point" x="${(x - r).toFixed(1)}" y="${(y - r).toFixed(1)}" width="${2 * r}" ` +
@@ -199,11 +209,11 @@ function marker(style, x, y, colour) {
       `fill="${colour}"/>`;
   }
   return `<circle class="point" cx="${x.toFixed(1)}" cy="${y.toFixed(1)}" r="${r}" fill="${colour}"/>`;
-}
+};
 
-function escapeXml(s) {
+OrvaldePage.escapeXml = function (s) {
   return String(s).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
-}
+};
 
 // The sweep's starts as a table, rounded for reading by the program; hidden
 // until a sweep has measured something.

@@ -1,8 +1,9 @@
 'use strict';
 // Wires the page to the program: builds the buttons and the scroll bar, runs
-// start-up on the window's inner size, paces the timers by animation frames
-// and shows the program's messages as a modal dialog. After every call into
-// the program the changed part of its image is copied into the canvas.
+// start-up on the window's inner size, paces the timers by animation frames,
+// follows the device pixel ratio and shows the program's messages as a modal
+// dialog. After every call into the program the changed part of its image is
+// copied into the canvas.
 (function () {
   function fail(text) {
     const p = document.getElementById('failure');
@@ -26,12 +27,15 @@
     printErr: (text) => console.error(text),
   }).then(run, (error) => fail(OrvaldeLanguage.tr('Orvalde could not start: {error}', { error })));
 
-  function run(m) {
-    const devicePixelRatio = window.devicePixelRatio || 1;
-    const picture = new OrvaldeCanvas(m, document.getElementById('drawing'));
+  function run(module) {
+    const program = new OrvaldePage.Program(module);
+    const canvas = document.getElementById('drawing');
+    const picture = new OrvaldePage.Canvas(program, canvas);
     const controls = document.getElementById('controls');
     const dialog = document.getElementById('message');
     const dialogText = document.getElementById('message-text');
+    const description = document.getElementById('drawing-description');
+    let ratio = window.devicePixelRatio || 1;
 
     // Every user action and every frame goes through here; nothing acts while
     // the message dialog is open.
@@ -42,75 +46,109 @@
     }
 
     function refresh() {
-      if (picture.fit(devicePixelRatio)) picture.copyAll();
+      if (picture.fit(ratio)) picture.copyAll();
       else picture.flush();
-      bar.update({
-        min: m._orvalde_bar(0), max: m._orvalde_bar(1), value: m._orvalde_bar(2), large: m._orvalde_bar(3),
-        left: m._orvalde_bar(4), top: m._orvalde_bar(5), width: m._orvalde_bar(6), height: m._orvalde_bar(7),
-      });
-      const text = m.UTF8ToString(m._orvalde_message());
+      bar.update(program.bar());
+      const text = program.message();
       if (text && !dialog.open) {
         dialogText.textContent = text;
         dialog.showModal();
       }
     }
 
-    for (let i = 0; i < m._orvalde_button_count(); i++) {
-      const number = m._orvalde_button(i, 0);
+    for (const b of program.buttons()) {
       const button = document.createElement('button');
       button.type = 'button';
-      button.id = 'command' + number;
-      button.textContent = m.UTF8ToString(m._orvalde_button_caption(i));
-      button.style.left = m._orvalde_button(i, 1) + 'px';
-      button.style.top = m._orvalde_button(i, 2) + 'px';
-      button.style.width = m._orvalde_button(i, 3) + 'px';
-      button.style.height = m._orvalde_button(i, 4) + 'px';
-      button.addEventListener('click', () => act(() => m._orvalde_click(number)));
+      button.id = 'command' + b.number;
+      button.textContent = b.caption;
+      button.title = b.help;
+      button.style.left = b.left + 'px';
+      button.style.top = b.top + 'px';
+      button.style.width = b.width + 'px';
+      button.style.height = b.height + 'px';
+      button.addEventListener('click', () => act(() => program.click(b.number)));
+      // As on the desktop, a click leaves the focus where the keyboard left it.
+      button.addEventListener('mousedown', (e) => e.preventDefault());
       controls.appendChild(button);
     }
 
-    const bar = new OrvaldeScrollBar(controls, {
-      arrow: (direction) => act(() => m._orvalde_scroll_arrow(direction)),
-      page: (direction) => act(() => m._orvalde_scroll_page(direction)),
-      release: (value) => act(() => m._orvalde_scroll_release(value)),
-    });
+    const bar = new OrvaldePage.ScrollBar(controls, {
+      arrow: (direction) => act(() => program.scrollArrow(direction)),
+      page: (direction) => act(() => program.scrollPage(direction)),
+      release: (value) => act(() => program.scrollRelease(value)),
+      key: (key) => {
+        let taken = false;
+        act(() => { taken = program.scrollKey(key); });
+        return taken;
+      },
+    }, 'Start position');
 
     // OK, Escape or closing otherwise: the message has been seen.
     dialog.addEventListener('close', () => {
-      m._orvalde_dismiss_message();
+      program.dismissMessage();
       refresh();
     });
 
     // The program speaks the page's language: its messages and the panel.
     function followLanguage(code) {
-      for (let i = 0; i < m._orvalde_language_count(); i++) {
-        if (m.UTF8ToString(m._orvalde_language_code(i)) === code) m._orvalde_set_language(i);
+      for (let i = 0; i < module._orvalde_language_count(); i++) {
+        if (module.UTF8ToString(module._orvalde_language_code(i)) === code) module._orvalde_set_language(i);
       }
     }
     followLanguage(OrvaldeLanguage.code());
     OrvaldeLanguage.onChange(followLanguage);
 
-    m._orvalde_start(window.innerWidth, window.innerHeight, devicePixelRatio);
+    program.start(window.innerWidth, window.innerHeight, ratio);
     refresh();
-    const lesson = new OrvaldeLesson(m, { act, canvas: picture.canvas, controls, message: dialog });
     // "About Orvalde": about.show() is the action.
-    const about = new OrvaldeAbout(m);
+    const about = new OrvaldeAbout(module);
+    const lesson = new OrvaldePage.Lesson(program, { act, canvas, controls, message: dialog, about });
+    canvas.setAttribute('aria-label', program.drawingName());
 
     window.addEventListener('resize', () => {
-      m._orvalde_resize(window.innerWidth, window.innerHeight);
+      program.resize(window.innerWidth, window.innerHeight);
       refresh();
     });
 
+    // Zoom or another screen: one canvas pixel per device pixel again. The
+    // media query tells most browsers at once; the frames catch the rest.
+    function followPixelRatio() {
+      const now = window.devicePixelRatio || 1;
+      if (now === ratio) return;
+      ratio = now;
+      program.setPixelRatio(ratio);
+      refresh();
+    }
+    function watchPixelRatio() {
+      matchMedia('(resolution: ' + ratio + 'dppx)').addEventListener('change', () => {
+        followPixelRatio();
+        watchPixelRatio();
+      }, { once: true });
+    }
+    watchPixelRatio();
+
+    // Where the bobs are, for assistive technology: at most once a second,
+    // and only a changed text.
+    let described = -Infinity;
+    function describe(now) {
+      if (now - described < 1000) return;
+      described = now;
+      const text = program.describeDrawing();
+      if (description.textContent !== text) description.textContent = text;
+    }
+
     function frame(now) {
-      if (!dialog.open && m._orvalde_frame(now) > 0) refresh();
+      followPixelRatio();
+      if (!dialog.open && program.frame(now) > 0) refresh();
       lesson.frame(now);
+      describe(now);
       requestAnimationFrame(frame);
     }
     requestAnimationFrame(frame);
 
     // Read-only view for tests and curious users.
     window.orvalde = Object.freeze({
-      counters: () => Object.freeze({ cycloid: m._orvalde_counter(0), circular: m._orvalde_counter(1) }),
+      counters: () => program.counters(),
       language: () => OrvaldeLanguage.code(),
       // Switches the whole page at once; false for a language it does not speak.
       setLanguage: (code) => OrvaldeLanguage.switchTo(code),

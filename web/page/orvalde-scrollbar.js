@@ -3,10 +3,13 @@
 // It only reports what the user did; the program decides the value and the
 // page passes it back through update(). An arrow moves by one step, a press
 // on the track beside the thumb by a page, both repeating while held; a
-// dragged thumb reports its value once, when released.
-class OrvaldeScrollBar {
-  constructor(parent, actions) {
-    this.actions = actions; // { arrow(direction), page(direction), release(value) }
+// dragged thumb reports its value once, when released. It is a slider for
+// the keyboard and assistive technology: the program takes the keys of the
+// focused bar (arrows, Page Up/Down, Home/End) as the desktop's bar does.
+OrvaldePage.ScrollBar = class {
+  constructor(parent, actions, name) {
+    // { arrow(direction), page(direction), release(value), key(name) -> taken }
+    this.actions = actions;
     this.state = { min: 0, max: 0, value: 0, large: 1 };
     this.drag = null;
     this.repeat = null;
@@ -14,6 +17,17 @@ class OrvaldeScrollBar {
     this.element = document.createElement('div');
     this.element.className = 'scrollbar';
     this.element.id = 'xthesi';
+    this.element.tabIndex = 0;
+    this.element.setAttribute('role', 'slider');
+    this.element.setAttribute('aria-orientation', 'horizontal');
+    this.element.setAttribute('aria-label', name);
+    this.element.addEventListener('keydown', (e) => {
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      if (this.actions.key(e.key)) {
+        e.preventDefault();
+        e.stopPropagation();
+      }
+    });
     this.left = this.makeArrow('left', '\u25c0', -1);
     this.track = document.createElement('div');
     this.track.className = 'track';
@@ -35,6 +49,7 @@ class OrvaldeScrollBar {
     const arrow = document.createElement('div');
     arrow.className = 'arrow ' + side;
     arrow.textContent = text;
+    arrow.setAttribute('aria-hidden', 'true');
     arrow.addEventListener('pointerdown', (e) => {
       if (e.button !== 0) return;
       e.preventDefault();
@@ -113,9 +128,15 @@ class OrvaldeScrollBar {
     return Math.max(0, this.track.clientWidth - this.thumb.offsetWidth);
   }
 
-  // state: { min, max, value, large, left, top, width, height } in CSS pixels.
+  // state: { min, max, value, large, left, top, width, height, valueText },
+  // placement in CSS pixels.
   update(state) {
     this.state = state;
+    const e = this.element;
+    e.setAttribute('aria-valuemin', state.min);
+    e.setAttribute('aria-valuemax', state.max);
+    e.setAttribute('aria-valuenow', state.value);
+    e.setAttribute('aria-valuetext', state.valueText);
     const s = this.element.style;
     s.left = state.left + 'px';
     s.top = state.top + 'px';
@@ -136,4 +157,4 @@ class OrvaldeScrollBar {
     const room = this.room();
     this.thumb.style.left = (range > 0 ? Math.round(((value - min) / range) * room) : 0) + 'px';
   }
-}
+};

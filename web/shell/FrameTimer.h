@@ -30,7 +30,7 @@ public:
 private:
     int interval_ = 0;
     bool enabled_ = true;
-    bool restart_ = true;   // the count starts at the next frame seen
+    bool restart_ = true;  // the count starts at the next frame seen
     double lastMs_ = 0;
     TickPacer pacer_;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "lesson/Spoken.h"
 #include "measure/MeasurementPlots.h"
 
 namespace orvalde {
@@ -82,8 +83,8 @@ std::string PlotJson(const PlotModel& plot) {
     for (std::size_t s = 0; s < plot.series.size(); ++s) {
         const PlotSeries& series = plot.series[s];
         if (s > 0) out += ',';
-        out += "{\"name\":" + JsonString(series.name) + ",\"colour\":\"" + Colour(series.colour) +
-               "\",\"style\":\"" + StyleName(series.style) + "\",\"points\":[";
+        out += "{\"name\":" + JsonString(series.name) + ",\"colour\":\"" + Colour(series.colour) + "\",\"style\":\"" +
+               StyleName(series.style) + "\",\"points\":[";
         for (std::size_t i = 0; i < series.points.size(); ++i) {
             if (i > 0) out += ',';
             out += '[';
@@ -99,12 +100,15 @@ std::string PlotJson(const PlotModel& plot) {
 
 std::string PanelJson(const Measurements& m, const Translator& language) {
     std::string out = "{\"revision\":" + std::to_string(m.revision) + ",\"lines\":[";
-    const std::vector<std::string> lines = ReadoutLines(m, language);
+    const std::vector<std::string> lines = ReadoutText(m, language);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) out += ',';
         out += JsonString(lines[i]);
     }
-    out += "],\"plots\":[" + PlotJson(PeriodPlot(m, language)) + ',' + PlotJson(DisplacementPlot(m, language)) + "]}";
+    const PlotModel period = PeriodPlot(m, language), displacement = DisplacementPlot(m, language);
+    out += "],\"summary\":" + JsonString(MeasurementsSummary(m)) + ",\"plots\":[" + PlotJson(period) + ',' +
+           PlotJson(displacement) + "],\"plotTexts\":[" + JsonString(PlotText(period)) + ',' +
+           JsonString(PlotText(displacement)) + "]}";
     return out;
 }
 

@@ -10,8 +10,8 @@
 
 namespace orvalde {
 
-// {"revision":…,"lines":[…],"plots":[period plot, displacement plot]}, in
-// the translator's language.
+// {"revision":…,"lines":[…],"summary":"…","plots":[period plot, displacement plot],
+// "plotTexts":[their text alternatives]}, in the translator's language.
 std::string PanelJson(const Measurements& m, const Translator& language = Translator::english());
 
 // One plot: title, axes {label,min,max,ticks,tickTexts} and series

@@ -5,17 +5,15 @@
 
 namespace orvalde {
 
-WebLesson::WebLesson(WebOrvalde& program) : program_(program) {
-    program_.form().setTickObserver(&meter_);
-    program_.onClick = [this](int number) {
-        view_.buttonPressed(number, program_.timer1(), program_.timer2(), now_);
-    };
+WebLesson::WebLesson(WebOrvalde& program)
+    : program_(program),
+      lesson_(LessonDevices{program.form(), program.timer1(), program.timer2(), program.xthesi(),
+                            [&program](Pace pace) { program.setPace(pace); },
+                            [&program](const std::function<void()>& handler) { program.dispatch(handler); }}) {
+    program_.onClick = [this](int number) { view_.buttonPressed(number, program_.timer1(), program_.timer2(), now_); };
 }
 
-WebLesson::~WebLesson() {
-    program_.onClick = nullptr;
-    program_.form().setTickObserver(nullptr);
-}
+WebLesson::~WebLesson() { program_.onClick = nullptr; }
 
 void WebLesson::toggleBoldLines() {
     program_.run([this] { view_.toggleBoldLines(program_.surfaceForOptions()); });
@@ -27,29 +25,17 @@ std::string WebLesson::status(double seconds) const {
     return view_.status(facts, seconds);
 }
 
-void WebLesson::togglePause() {
-    program_.run([this] { pause_.toggle(program_.timer1(), program_.timer2()); });
-}
-
 void WebLesson::startAgain(int innerWidth, int innerHeight) {
     if (program_.modal()) return;
-    pause_ = PauseSwitch{};
+    lesson_.forgetPause();
     program_.startAgain(innerWidth, innerHeight);
 }
 
-void WebLesson::step() {
-    program_.run([this] { program_.form().Command7_Click(); });
-}
-
-void WebLesson::setPace(Pace pace) { program_.setPace(pace); }
-
-Pace WebLesson::pace() const { return program_.pace(); }
-
 void WebLesson::startSweep() {
     if (sweeping_) return;
-    sweeping_ = true;
-    starts_ = SweepStarts(kSweepFirstStart, kSweepLastStart);
+    starts_ = lesson_.sweepStarts();
     found_.clear();
+    sweeping_ = !starts_.empty();
 }
 
 bool WebLesson::sweepStep() {
@@ -71,8 +57,9 @@ void WebLesson::cancelSweep() {
 void WebLesson::finishSweep() {
     sweeping_ = false;
     if (found_.empty()) return;
-    meter_.data.sweep = found_;
-    meter_.data.revision += 1;
+    Measurements& m = lesson_.measurements();
+    m.sweep = found_;
+    m.revision += 1;
 }
 
 }  // namespace orvalde

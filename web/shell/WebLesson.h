@@ -1,17 +1,14 @@
 #pragma once
-// The controls of a lesson in the page: the period meter fed by every tick,
-// pause, step, pace, and "Measure all release heights" run one start at a
-// time so that the page's animation frames go on between them.
+// The lesson (lesson/Lesson.h) bound to the page's program, and "Measure all
+// release heights" run one start at a time so that the page's animation
+// frames go on between them.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "display/ReadableView.h"
+#include "lesson/Lesson.h"
 #include "measure/Measurements.h"
-#include "measure/PauseSwitch.h"
-#include "measure/ProgramMeter.h"
-#include "measure/TickPacer.h"
 
 namespace orvalde {
 
@@ -25,16 +22,17 @@ public:
     WebLesson(const WebLesson&) = delete;
     WebLesson& operator=(const WebLesson&) = delete;
 
-    // Space: pauses whatever runs, or resumes what the pause stopped.
-    void togglePause();
-    bool paused() const { return pause_.paused(); }
+    Lesson& lesson() { return lesson_; }
+    const Lesson& lesson() const { return lesson_; }
+
+    void togglePause() { lesson_.press(Command::Pause); }
+    bool paused() const { return lesson_.paused(); }
+    void step() { lesson_.press(Command::Step); }
+    void setPace(Pace pace) { lesson_.setPace(pace); }
+    Pace pace() const { return lesson_.pace(); }
     // The program's start-up again at the window's inner size
     // (WebOrvalde::startAgain), forgetting what the pause stopped.
     void startAgain(int innerWidth, int innerHeight);
-    // S or →: as "STEP".
-    void step();
-    void setPace(Pace pace);
-    Pace pace() const;
 
     // The sweep: start it, then call sweepStep() once per slice of time until
     // it returns false. Cancelling keeps the starts already measured, as the
@@ -46,7 +44,7 @@ public:
     int sweepDone() const { return static_cast<int>(found_.size()); }
     int sweepTotal() const { return static_cast<int>(starts_.size()); }
 
-    const Measurements& measurements() const { return meter_.data; }
+    const Measurements& measurements() const { return lesson_.measurements(); }
 
     // The key, bold lines and the status line; the clock is the page's, in seconds.
     void toggleLegend() { view_.toggleLegend(); }
@@ -62,17 +60,12 @@ private:
     void finishSweep();
 
     WebOrvalde& program_;
-    ProgramMeter meter_;
-    PauseSwitch pause_;
+    Lesson lesson_;
     bool sweeping_ = false;
     std::vector<int> starts_;
     std::vector<SweepPoint> found_;
     ReadableView view_;
     double now_ = 0;  // the page's clock at its last frame
 };
-
-// The scroll bar's range the sweep covers: every release height it offers.
-inline constexpr int kSweepFirstStart = -120;
-inline constexpr int kSweepLastStart = 0;
 
 }  // namespace orvalde

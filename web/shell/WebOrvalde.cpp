@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "lesson/KeyRouting.h"
 
 namespace orvalde {
 namespace {
@@ -23,9 +28,20 @@ WebOrvalde::WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio,
 
 void WebOrvalde::dispatch(const std::function<void()>& handler) {
     if (depth_ > 0 || modal()) return;
-    ++depth_;
-    handler();
-    --depth_;
+    // A handler that throws leaves the gate open and is told as a message:
+    // the page stays usable rather than dead behind a stuck gate.
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    } inside(depth_);
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        messages_.show(std::string("Internal error: ") + error.what());
+    } catch (...) {
+        messages_.show("Internal error.");
+    }
 }
 
 void WebOrvalde::start() {
@@ -42,19 +58,7 @@ void WebOrvalde::startAgain(int innerWidth, int innerHeight) {
 
 void WebOrvalde::click(int number) {
     if (onClick && number >= 1 && number <= 9 && depth_ == 0 && !modal()) onClick(number);
-    OrvaldeForm& f = form_;
-    switch (number) {
-        case 1: dispatch([&f] { f.Command1_Click(); }); break;
-        case 2: dispatch([&f] { f.Command2_Click(); }); break;
-        case 3: dispatch([&f] { f.Command3_Click(); }); break;
-        case 4: dispatch([&f] { f.Command4_Click(); }); break;
-        case 5: dispatch([&f] { f.Command5_Click(); }); break;
-        case 6: dispatch([&f] { f.Command6_Click(); }); break;
-        case 7: dispatch([&f] { f.Command7_Click(); }); break;
-        case 8: dispatch([&f] { f.Command8_Click(); }); break;
-        case 9: dispatch([&f] { f.Command9_Click(); }); break;
-        default: break;
-    }
+    dispatch([this, number] { form_.press(number); });
 }
 
 void WebOrvalde::scrollArrow(int direction) {
@@ -67,6 +71,18 @@ void WebOrvalde::scrollPage(int direction) {
 
 void WebOrvalde::scrollDragReleased(int value) {
     dispatch([this, value] { xthesi_.dragReleasedAt(value); });
+}
+
+bool WebOrvalde::scrollKey(const std::string& key) {
+    const std::optional<ScrollMove> move = ScrollKey(key);
+    if (!move) return false;
+    switch (move->kind) {
+        case ScrollMove::Step: scrollArrow(move->direction); break;
+        case ScrollMove::Page: scrollPage(move->direction); break;
+        case ScrollMove::ToMinimum: scrollDragReleased(xthesi_.minimum()); break;
+        case ScrollMove::ToMaximum: scrollDragReleased(xthesi_.maximum()); break;
+    }
+    return true;
 }
 
 int WebOrvalde::frame(double nowMs) {

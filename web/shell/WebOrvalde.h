@@ -5,6 +5,7 @@
 // rectangles of the image into its canvas.
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/OrvaldeForm.h"
@@ -37,14 +38,22 @@ public:
     void scrollArrow(int direction);
     void scrollPage(int direction);
     void scrollDragReleased(int value);
+    // A key on the focused scroll bar, as the desktop's scroll bar takes it:
+    // arrows one step, PageUp/PageDown the large change, Home/End its ends.
+    // Returns false for a key the bar does not take.
+    bool scrollKey(const std::string& key);
     // One animation frame at time `nowMs`: each due timer ticks once, the
     // cycloidal pendulum's first. Returns how many ticks ran.
     int frame(double nowMs);
     // The lesson's pace for both timers (see TickPacer).
     void setPace(Pace pace);
     Pace pace() const { return timer1_.pace(); }
-    // Runs one handler through the gate (the lesson's keys and menu).
+    // Runs one handler unless the page is modal or a handler is already
+    // inside (a tick never re-enters). An exception from the handler is shown
+    // as a message.
+    void dispatch(const std::function<void()>& handler);
     void run(const std::function<void()>& handler) { dispatch(handler); }
+    WebScrollBar& xthesi() { return xthesi_; }
     FrameTimer& timer1() { return timer1_; }
     FrameTimer& timer2() { return timer2_; }
     // Both timers' handlers at once, whatever the frame pacing (for the
@@ -53,6 +62,8 @@ public:
     // The window's inner size changed: the drawing grows, never shrinks, and
     // keeps its world.
     void resize(int innerWidth, int innerHeight);
+    // The page's devicePixelRatio changed: one image pixel per device pixel again.
+    void setPixelRatio(double devicePixelRatio) { surface_.setDevicePixelRatio(devicePixelRatio); }
     // The user pressed OK on the message shown.
     void dismissMessage() { messages_.dismiss(); }
 
@@ -73,10 +84,6 @@ public:
     const Counters& counters() const { return form_.sim().counters; }
 
 private:
-    // Runs one handler unless the page is modal or a handler is already
-    // inside (a tick never re-enters).
-    void dispatch(const std::function<void()>& handler);
-
     RasterSurface surface_;
     WebScrollBar xthesi_;
     FrameTimer timer1_;

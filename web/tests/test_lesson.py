@@ -45,7 +45,7 @@ class LessonTest(PageTest):
 
 class Keys_(LessonTest):
     def test_space_pauses_and_resumes_and_s_steps_one_tick(self):
-        self.click(1)  # "TIME ON" keeps the focus: Space must not click it again
+        self.click(1)  # a click leaves "TIME ON" without the focus: Space pauses
         wait_for(lambda: self.cycloid() > 5, what="the pendulum to run")
         self.press(Keys.SPACE)
         self.assertTrue(self.view("paused"))

@@ -68,7 +68,8 @@ Face render(const stbtt_fontinfo& font, double ratio) {
                 unsigned char byte = 0;
                 int used = 0;
                 for (int x = left; x <= right; ++x) {
-                    byte = static_cast<unsigned char>(byte << 1 | (grey[static_cast<std::size_t>(y * w + x)] >= kInkThreshold));
+                    byte = static_cast<unsigned char>(byte << 1 |
+                                                      (grey[static_cast<std::size_t>(y * w + x)] >= kInkThreshold));
                     if (++used == 8) face.bits.push_back(byte), byte = 0, used = 0;
                 }
                 if (used) face.bits.push_back(static_cast<unsigned char>(byte << (8 - used)));
@@ -131,7 +132,8 @@ int main(int argc, char** argv) {
     if (check) {
         const std::vector<unsigned char> committed = readAll(outPath);
         if (std::string(committed.begin(), committed.end()) == text) return 0;
-        std::fprintf(stderr, "orvalde-glyph-atlas: %s differs from the font; rebuild the target glyph-atlas\n", outPath);
+        std::fprintf(stderr, "orvalde-glyph-atlas: %s differs from the font; rebuild the target glyph-atlas\n",
+                     outPath);
         return 1;
     }
     std::ofstream(outPath, std::ios::binary) << text;
