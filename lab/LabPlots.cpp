@@ -108,7 +108,9 @@ void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& sessi
         const double h = std::clamp(bars[i].value / frame.y.max, 0.0, 1.0) * box.height;
         const double x = box.x + slot * i + slot * 0.18;
         s.rects.push_back({{x, box.y + box.height - h, slot * 0.64, h}, bars[i].colour, true, {}, 0});
-        s.texts.push_back({{x + slot * 0.32, box.y + box.height + t * 0.8}, language.tr(bars[i].name), t * 0.85, {25, 25, 35},
+        // Every other name a line lower, so that longer names (in some languages) do not run together.
+        const double below = i % 2 ? t * 1.9 : t * 0.8;
+        s.texts.push_back({{x + slot * 0.32, box.y + box.height + below}, language.tr(bars[i].name), t * 0.85, {25, 25, 35},
                            TextAlign::Centre, false, false});
     }
 }

@@ -164,7 +164,7 @@ class Laboratory(LanguageTest):
             self.assertRegex(row[3], r"^\d+,\d{6}$")
         self.assertRegex(self.text("spread"), r"^κυκλοειδής: και τα τέσσερα μέσα σε 0,0+1 s\nκύκλος: \d,\d+ s ανάμεσα")
         scene = b.script("return window.orvaldeLab.scene().texts.map((t) => t[2])")
-        self.assertIn("Ενέργεια του σφαιριδίου 1 (κυκλοειδής)", scene)
+        self.assertIn("Ενέργεια σφαιριδίου 1 (κυκλοειδής)", scene)
         self.assertIn("L = 80 m, g = 1,62 m/s²", scene)
 
         # Everything a pupil sees, hears or hovers; the measurements on the page too.
