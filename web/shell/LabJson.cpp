@@ -164,7 +164,6 @@ std::string LabTextsJson(const Translator& language) {
         {"reveal", kRevealGravity},  {"help", kHelp},             {"toApparatus", kToApparatus},
         {"track", kColumnTrack},     {"bob", kColumnBob},         {"height", kColumnHeight},
         {"arrival", kColumnArrival}, {"theory", kColumnTheory},   {"link", kLink},
-        {"toLaboratory", kToLaboratory},
     };
     std::string out = "{";
     for (const auto& [key, text] : texts) out += JsonString(key) + ":" + JsonString(language.tr(text)) + ",";
