@@ -12,14 +12,16 @@ namespace {
 
 constexpr std::size_t kMaxPoints = 120;  // per series: a point every four pixels or so
 
-const char* TrackWord(Track track) { return TrackName(track); }
+const char* TrackWord(const LabSession& session, Track track) {
+    return labtext::TrackWord(track == Track::Cycloid, session.language());
+}
 
 template <class Pick>
 PlotModel MotionPlot(const LabSession& session, std::string title, std::string xLabel, std::string yLabel,
                      Pick pick) {
     const Track track = session.selection().track;
     PlotModel plot;
-    plot.title = std::move(title) + " (" + TrackWord(track) + ")";
+    plot.title = std::move(title) + " (" + TrackWord(session, track) + ")";
     double xl = 0, xh = 0, yl = 0, yh = 0;
     bool any = false;
     for (std::size_t i = 0; i < session.race().bobCount(); ++i) {
@@ -46,7 +48,9 @@ PlotModel MotionPlot(const LabSession& session, std::string title, std::string x
 }  // namespace
 
 PlotModel DisplacementPlot(const LabSession& session) {
-    PlotModel plot = MotionPlot(session, labtext::kDisplacementTitle, labtext::kTimeAxis, labtext::kDisplacementAxis,
+    const Translator& language = session.language();
+    PlotModel plot = MotionPlot(session, language.tr(labtext::kDisplacementTitle), language.tr(labtext::kTimeAxis),
+                                language.tr(labtext::kDisplacementAxis),
                                 [](const MotionSample& s) { return PlotPoint{s.time, s.displacement}; });
     // Time from 0, at least past the arrival.
     const double reach = session.race().parameters().length * 1.05;
@@ -60,7 +64,9 @@ PlotModel DisplacementPlot(const LabSession& session) {
 }
 
 PlotModel PhasePlot(const LabSession& session) {
-    PlotModel plot = MotionPlot(session, labtext::kPhaseTitle, labtext::kDisplacementAxis, labtext::kVelocityAxis,
+    const Translator& language = session.language();
+    PlotModel plot = MotionPlot(session, language.tr(labtext::kPhaseTitle), language.tr(labtext::kDisplacementAxis),
+                                language.tr(labtext::kVelocityAxis),
                                 [](const MotionSample& s) { return PlotPoint{s.displacement, s.velocity}; });
     if (plot.series.empty() || plot.series[0].points.size() < 2) {
         const double reach = session.race().parameters().length;
@@ -78,13 +84,14 @@ void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& sessi
     const BobEnergy e = race.energy(bobs[sel.bob]);
     const double start = race.parameters().mass * race.parameters().gravity * bobs[sel.bob].height;
 
+    const Translator& language = session.language();
     PlotModel frame;
-    frame.title = labtext::Format(labtext::kEnergyTitle, static_cast<double>(sel.bob + 1)) + " (" +
-                  TrackWord(sel.track) + ")";
-    frame.y = NiceAxis(labtext::kEnergyAxis, 0, std::max(start, e.total()) * 1.02, 6);
+    frame.title = Fill(language.tr(labtext::kEnergyTitle), {{"bob", std::to_string(sel.bob + 1)}}) + " (" +
+                  TrackWord(session, sel.track) + ")";
+    frame.y = NiceAxis(language.tr(labtext::kEnergyAxis), 0, std::max(start, e.total()) * 1.02, 6);
     frame.x = {"", 0, 4, {}};
     const std::size_t firstText = s.texts.size();
-    AppendPlot(s, area, frame, t);
+    AppendPlot(s, area, frame, t, language);
     if (s.texts.size() == firstText) return;
 
     const PixelBox box{area.x + t * 5.2, area.y + t * 2.2, area.width - t * 6.2, area.height - t * 5.4};
@@ -101,7 +108,9 @@ void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& sessi
         const double h = std::clamp(bars[i].value / frame.y.max, 0.0, 1.0) * box.height;
         const double x = box.x + slot * i + slot * 0.18;
         s.rects.push_back({{x, box.y + box.height - h, slot * 0.64, h}, bars[i].colour, true, {}, 0});
-        s.texts.push_back({{x + slot * 0.32, box.y + box.height + t * 0.8}, bars[i].name, t * 0.85, {25, 25, 35},
+        // Every other name a line lower, so that longer names (in some languages) do not run together.
+        const double below = i % 2 ? t * 1.9 : t * 0.8;
+        s.texts.push_back({{x + slot * 0.32, box.y + box.height + below}, language.tr(bars[i].name), t * 0.85, {25, 25, 35},
                            TextAlign::Centre, false, false});
     }
 }

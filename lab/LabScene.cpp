@@ -39,17 +39,16 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     const TrackView& view = layout.track(track);
     const Race& race = session.race();
     const LabParameters& p = race.parameters();
+    const Translator& language = session.language();
     const double t = layout.text;
     s.rects.push_back({view.box, kPanel, true, kBorder, 1});
 
-    const std::string gravity = session.gravityHidden() ? labtext::kHiddenGravity
-                                                        : labtext::Format(labtext::kGravityValue, p.gravity);
     Text(s, view.box.x + view.box.width / 2, view.box.y + t * 1.1,
-         std::string(track == Track::Cycloid ? labtext::kCycloidCaption : labtext::kCircleCaption), t * 1.15,
+         language.tr(track == Track::Cycloid ? labtext::kCycloidCaption : labtext::kCircleCaption), t * 1.15,
          TextAlign::Centre, true);
     Text(s, view.box.x + view.box.width / 2, view.box.y + t * 2.4,
-         "L = " + ShortestNumber(p.length) + " m, " + gravity, t, TextAlign::Centre);
-    if (track == Track::Cycloid) Text(s, view.box.x + 10, view.box.y + t * 1.1, labtext::Format(labtext::kTime, race.time()), t);
+         "L = " + ShortestNumber(p.length, language) + " m, " + session.gravityText(), t, TextAlign::Centre);
+    if (track == Track::Cycloid) Text(s, view.box.x + 10, view.box.y + t * 1.1, "t = " + language.number(race.time(), 2) + " s", t);
 
     // The path, and a mark at its lowest point.
     SceneLine path{{}, kPath, std::max(2.0, t / 5)};
@@ -69,7 +68,7 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     if (!session.released() && sel.track == track && sel.bob < bobs.size()) {
         const PathPoint at = view.toPixels(PositionOn(track, p.length, bobs[sel.bob].coordinate()));
         s.lines.push_back({{{at.x, at.y}, {view.originX, at.y}}, kGuide, 1});
-        Text(s, view.originX + 6, at.y - t * 0.7, "h = " + ShortestNumber(bobs[sel.bob].height) + " m", t * 0.9);
+        Text(s, view.originX + 6, at.y - t * 0.7, "h = " + ShortestNumber(bobs[sel.bob].height, language) + " m", t * 0.9);
     }
 
     // Bobs, the selected one ringed; later numbers under earlier ones.
@@ -87,16 +86,16 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     const double x0 = view.box.x + t * 5.5, x1 = view.box.x + view.box.width - t * 1.5;
     const double end = RaceEnd(race) * 1.15;
     s.lines.push_back({{{x0, stripY}, {x1, stripY}}, kGuide, 1.5});
-    Text(s, x0 - 6, stripY, labtext::kColumnArrival, t * 0.9, TextAlign::Right);
+    Text(s, x0 - 6, stripY, language.tr(labtext::kColumnArrival), t * 0.9, TextAlign::Right);
     Text(s, x0, stripY + t * 0.9, "0 s", t * 0.8, TextAlign::Centre);
-    Text(s, x1, stripY + t * 0.9, labtext::Format("%.3g s", end), t * 0.8, TextAlign::Centre);
+    Text(s, x1, stripY + t * 0.9, labtext::Number(language, end, "%.3g") + " s", t * 0.8, TextAlign::Centre);
     for (std::size_t i = 0; i < bobs.size(); ++i) {
         if (!bobs[i].arrived()) continue;
         const double x = x0 + (x1 - x0) * bobs[i].arrival / end;
         s.lines.push_back({{{x, stripY - t * 0.8}, {x, stripY + t * 0.3}}, BobColour(i), 3});
     }
-    const std::vector<std::string> spread = SpreadSentences(race);
-    const std::string line = !session.released() ? std::string(labtext::kNotReleased)
+    const std::vector<std::string> spread = SpreadSentences(race, language);
+    const std::string line = !session.released() ? std::string(language.tr(labtext::kNotReleased))
                                                  : spread[track == Track::Cycloid ? 0 : 1];
     Text(s, view.box.x + view.box.width / 2, view.box.y + view.box.height - t * 1.3, line, t, TextAlign::Centre,
          session.released() && race.allArrived());
@@ -111,7 +110,7 @@ Rgb BobColour(std::size_t bob) {
     return kColours[bob % std::size(kColours)];
 }
 
-void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double t) {
+void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double t, const Translator& language) {
     s.rects.push_back({area, kWhite, true, kBorder, 1});
     const PixelBox box{area.x + t * 5.2, area.y + t * 2.2, area.width - t * 6.2, area.height - t * 5.4};
     if (box.width < 20 || box.height < 20) return;
@@ -123,12 +122,12 @@ void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double
     for (double v : plot.x.ticks) {
         const double x = mapX(v);
         s.lines.push_back({{{x, box.y}, {x, box.y + box.height}}, {220, 220, 225}, 1});
-        Text(s, x, box.y + box.height + t * 0.8, TickText(v, xStep), t * 0.85, TextAlign::Centre);
+        Text(s, x, box.y + box.height + t * 0.8, TickText(v, xStep, language.decimalSeparator()), t * 0.85, TextAlign::Centre);
     }
     for (double v : plot.y.ticks) {
         const double y = mapY(v);
         s.lines.push_back({{{box.x, y}, {box.x + box.width, y}}, {220, 220, 225}, 1});
-        Text(s, box.x - 5, y, TickText(v, yStep), t * 0.85, TextAlign::Right);
+        Text(s, box.x - 5, y, TickText(v, yStep, language.decimalSeparator()), t * 0.85, TextAlign::Right);
     }
     s.rects.push_back({box, kWhite, false, kInk, 1.5});
     Text(s, box.x + box.width / 2, area.y + area.height - t * 1.0, plot.x.label, t * 0.9, TextAlign::Centre);
@@ -151,8 +150,8 @@ LabScene BuildLabScene(const LabSession& session) {
     // The panels and plots cover the whole view: no background under them.
     for (Track track : kTracks) AppendTrack(scene, session, track);
     AppendEnergyBars(scene, layout.plots[0], session, layout.text);
-    AppendPlot(scene, layout.plots[1], DisplacementPlot(session), layout.text);
-    AppendPlot(scene, layout.plots[2], PhasePlot(session), layout.text);
+    AppendPlot(scene, layout.plots[1], DisplacementPlot(session), layout.text, session.language());
+    AppendPlot(scene, layout.plots[2], PhasePlot(session), layout.text, session.language());
     return scene;
 }
 

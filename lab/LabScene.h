@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lab/LabLayout.h"
+#include "language/Translator.h"
 #include "measure/PlotModel.h"
 
 namespace orvalde {
@@ -63,10 +64,13 @@ struct LabScene {
 // Bob i's colour, the same on both tracks and in the plots.
 Rgb BobColour(std::size_t bob);
 
+// In the session's language.
 LabScene BuildLabScene(const LabSession& session);
 
 // A plot model laid out in the box: title, frame, grid, ticks, axis labels
-// and its line series (markers are not used here).
-void AppendPlot(LabScene& scene, const PixelBox& box, const PlotModel& plot, double textSize);
+// and its line series (markers are not used here); ticks with the language's
+// decimal separator.
+void AppendPlot(LabScene& scene, const PixelBox& box, const PlotModel& plot, double textSize,
+                const Translator& language);
 
 }  // namespace orvalde

@@ -35,6 +35,11 @@ double PaceFactor(Pace pace) {
     return 1;
 }
 
+std::string GravityPresetLabel(const GravityPreset& preset, const Translator& language) {
+    return Fill(language.tr(labtext::kGravityPreset),
+                {{"name", language.tr(preset.name)}, {"g", ShortestNumber(preset.gravity, language)}});
+}
+
 LabSession::LabSession(const LabSetup& setup) {
     if (!apply(setup.parameters, setup.heights).empty()) {
         const LabSetup d = DefaultLabSetup();
@@ -43,8 +48,18 @@ LabSession::LabSession(const LabSetup& setup) {
     setView(1200, 800);
 }
 
+void LabSession::setLanguage(const Translator& language) {
+    language_ = &language;
+    ++revision_;
+}
+
+std::string LabSession::gravityText() const {
+    if (gravityHidden_) return language_->tr(labtext::kHiddenGravity);
+    return Fill(language_->tr(labtext::kGravityValue), {{"g", language_->number(parameters_.gravity, 2)}});
+}
+
 std::string LabSession::apply(const LabParameters& p, const std::vector<double>& heights) {
-    if (std::string why = race_.configure(p, heights); !why.empty()) return why;
+    if (std::string why = race_.configure(p, heights, *language_); !why.empty()) return why;
     parameters_ = p;
     heights_ = heights;
     released_ = paused_ = false;
@@ -56,7 +71,7 @@ std::string LabSession::apply(const LabParameters& p, const std::vector<double>&
 }
 
 std::string LabSession::setParameters(const LabParameters& p) {
-    if (std::string why = RefuseParameters(p); !why.empty()) return why;
+    if (std::string why = RefuseParameters(p, *language_); !why.empty()) return why;
     std::vector<double> heights = heights_;
     if (p.length != parameters_.length) {
         for (double& h : heights) h = RoundHeight(h * p.length / parameters_.length, p.length);

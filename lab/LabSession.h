@@ -40,12 +40,22 @@ inline constexpr GravityPreset kGravityPresets[] = {{labtext::kEarth, 9.81},   {
                                                     {labtext::kMars, 3.71},    {labtext::kJupiter, 24.79},
                                                     {labtext::kApparatus, 10}};
 
+// "Earth (9,81 m/s²)" in the language, for a choice of gravity.
+std::string GravityPresetLabel(const GravityPreset& preset, const Translator& language);
+
 // Simulated seconds per real second at each pace: ¼× … 24× as in the apparatus.
 double PaceFactor(Pace pace);
 
 class LabSession {
 public:
     explicit LabSession(const LabSetup& setup = DefaultLabSetup());
+
+    // --- the language of its refusals, sentences and scene; the translator
+    // must outlive the session (it is the shell's one translator).
+    void setLanguage(const Translator& language);
+    const Translator& language() const { return *language_; }
+    // "g = 9,81 m/s²", or that it is hidden, in the language.
+    std::string gravityText() const;
 
     // --- set-up; refusals return the reason and change nothing.
     std::string setParameters(const LabParameters& p);  // heights scale with the length
@@ -96,6 +106,7 @@ private:
     std::string apply(const LabParameters& p, const std::vector<double>& heights);
     double heightStep() const;
 
+    const Translator* language_ = &Translator::english();
     Race race_;
     LabParameters parameters_;
     std::vector<double> heights_;

@@ -50,8 +50,8 @@ bool ReadList(const std::string& text, std::vector<double>& values) {
     }
 }
 
-std::string Bad(const std::string& key, const std::string& why) {
-    return labtext::Fill(labtext::kUrlBadValue, {key, why});
+std::string Bad(const std::string& key, const std::string& why, const Translator& language) {
+    return Fill(language.tr(labtext::kUrlBadValue), {{"name", key}, {"why", why}});
 }
 
 }  // namespace
@@ -73,7 +73,13 @@ std::string ShortestNumber(double v) {
     return text;
 }
 
-ParsedSetup ParseLabSetup(const std::string& query) {
+std::string ShortestNumber(double v, const Translator& language) {
+    std::string text = ShortestNumber(v);
+    if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, language.decimalSeparator());
+    return text;
+}
+
+ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) {
     ParsedSetup out{DefaultLabSetup(), {}};
     const LabParameters defaults = out.setup.parameters;
     LabParameters& p = out.setup.parameters;
@@ -94,7 +100,7 @@ ParsedSetup ParseLabSetup(const std::string& query) {
         if (target) {
             double v = 0;
             if (!ReadNumber(value, v)) {
-                out.messages.push_back(Bad(key, "'" + value + "'"));
+                out.messages.push_back(Bad(key, "'" + value + "'", language));
             } else {
                 *target = v;
             }
@@ -109,8 +115,8 @@ ParsedSetup ParseLabSetup(const std::string& query) {
         LabParameters trial = defaults;
         trial.*field = p.*field;
         if (key == std::string("damping")) trial.gravity = p.gravity, trial.length = p.length;
-        if (const std::string why = RefuseParameters(trial); !why.empty()) {
-            out.messages.push_back(Bad(key, why));
+        if (const std::string why = RefuseParameters(trial, language); !why.empty()) {
+            out.messages.push_back(Bad(key, why, language));
             p.*field = defaults.*field;
         }
     }
@@ -119,9 +125,9 @@ ParsedSetup ParseLabSetup(const std::string& query) {
         std::vector<double> heights;
         std::string why;
         if (!ReadList(heightsText, heights)) why = "'" + heightsText + "'";
-        else why = RefuseHeights(heights, p.length);
+        else why = RefuseHeights(heights, p.length, language);
         if (why.empty()) out.setup.heights = heights;
-        else out.messages.push_back(Bad("heights", why));
+        else out.messages.push_back(Bad("heights", why, language));
     }
     return out;
 }

@@ -26,14 +26,17 @@ struct ParsedSetup {
 };
 
 // query: the part after '?', with or without the '?'. Unknown keys are left
-// alone (a later version may add some); percent-escapes are decoded.
-ParsedSetup ParseLabSetup(const std::string& query);
+// alone (a later version may add some); percent-escapes are decoded. The
+// messages are in the language; the numbers in the query always C's.
+ParsedSetup ParseLabSetup(const std::string& query, const Translator& language = Translator::english());
 
 // The query for the set-up, without '?': every number in its shortest form
 // that reads back to the same double.
 std::string SerialiseLabSetup(const LabSetup& setup);
 
-// The shortest decimal text that reads back to v.
+// The shortest decimal text that reads back to v, with a point.
 std::string ShortestNumber(double v);
+// The same with the language's decimal separator, for what a pupil reads.
+std::string ShortestNumber(double v, const Translator& language);
 
 }  // namespace orvalde

@@ -49,9 +49,10 @@ std::vector<double> EvenHeights(double length, std::size_t count) {
 
 Race::Race() { configure(LabParameters{}, EvenHeights(LabParameters{}.length, 6)); }
 
-std::string Race::configure(const LabParameters& parameters, const std::vector<double>& heights) {
-    if (std::string why = RefuseParameters(parameters); !why.empty()) return why;
-    if (std::string why = RefuseHeights(heights, parameters.length); !why.empty()) return why;
+std::string Race::configure(const LabParameters& parameters, const std::vector<double>& heights,
+                           const Translator& language) {
+    if (std::string why = RefuseParameters(parameters, language); !why.empty()) return why;
+    if (std::string why = RefuseHeights(heights, parameters.length, language); !why.empty()) return why;
     parameters_ = parameters;
     heights_ = heights;
     reset();

@@ -41,7 +41,8 @@ public:
 
     // Takes new parameters and heights, or returns why not and keeps the old.
     // Either way on success the bobs are back at their release points.
-    std::string configure(const LabParameters& parameters, const std::vector<double>& heights);
+    std::string configure(const LabParameters& parameters, const std::vector<double>& heights,
+                          const Translator& language = Translator::english());
 
     const LabParameters& parameters() const { return parameters_; }
     const std::vector<double>& heights() const { return heights_; }

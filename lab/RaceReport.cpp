@@ -18,12 +18,10 @@ std::string Number(double v) {
 
 // The smallest power of ten at or above the spread, written out in decimals
 // (a pupil reads 0.000001 s, not 1e-06 s); below a nanosecond, a nanosecond.
-std::string Within(double spread) {
+std::string Within(double spread, const Translator& language) {
     int decimals = 0;
     while (decimals < 9 && std::pow(10.0, -(decimals + 1)) >= spread) ++decimals;
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, std::pow(10.0, -decimals));
-    return text;
+    return language.number(std::pow(10.0, -decimals), decimals);
 }
 
 }  // namespace
@@ -45,11 +43,10 @@ std::vector<ArrivalRow> ArrivalRows(const Race& race) {
     return rows;
 }
 
-std::vector<std::string> ArrivalCells(const ArrivalRow& row) {
-    auto seconds = [](const std::optional<double>& t) { return t ? labtext::Format("%.6f", *t) : std::string(); };
-    char height[40];
-    std::snprintf(height, sizeof height, "%.4g", row.height);
-    return {TrackName(row.track), std::to_string(row.bob), height, seconds(row.arrival), seconds(row.theory)};
+std::vector<std::string> ArrivalCells(const ArrivalRow& row, const Translator& language) {
+    auto seconds = [&](const std::optional<double>& t) { return t ? language.number(*t, 6) : std::string(); };
+    return {labtext::TrackWord(row.track == Track::Cycloid, language), std::to_string(row.bob),
+            labtext::Number(language, row.height, "%.4g"), seconds(row.arrival), seconds(row.theory)};
 }
 
 std::string RaceCsv(const Race& race) {
@@ -61,7 +58,7 @@ std::string RaceCsv(const Race& race) {
     return csv;
 }
 
-std::vector<std::string> SpreadSentences(const Race& race) {
+std::vector<std::string> SpreadSentences(const Race& race, const Translator& language) {
     using namespace labtext;
     std::vector<std::string> lines;
     for (Track track : kTracks) {
@@ -75,13 +72,14 @@ std::vector<std::string> SpreadSentences(const Race& race) {
             ++arrived;
         }
         const int count = static_cast<int>(bobs.size());
-        const std::string name = TrackName(track);
+        const char* name = TrackWord(track == Track::Cycloid, language);
         if (arrived < count) {
-            lines.push_back(Fill(kSpreadWaiting, {name, std::to_string(arrived), std::to_string(count)}));
+            lines.push_back(SpreadWaiting(name, arrived, count, language));
         } else if (last - first < 0.001) {
-            lines.push_back(Fill(kSpreadTogether, {name, CountWord(count), Within(last - first)}));
+            lines.push_back(SpreadTogether(name, count, Within(last - first, language), language));
         } else {
-            lines.push_back(Fill(kSpreadApart, {name, Format("%.2g", last - first)}));
+            lines.push_back(orvalde::Fill(language.tr(kSpreadApart),
+                                          {{"track", name}, {"spread", Number(language, last - first, "%.2g")}}));
         }
     }
     return lines;

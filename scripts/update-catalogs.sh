@@ -19,7 +19,7 @@ xgettext --files-from="$work/files" --from-code=UTF-8 --output="$work/code.pot" 
   --add-comments=TRANSLATORS: --add-location=file --no-wrap --sort-by-file \
   --package-name=Orvalde --msgid-bugs-address=orvalde@localhost
 sed -i 's/charset=CHARSET/charset=UTF-8/' "$work/code.pot"
-python3 language/tools/html_messages.py "$work/page.pot" web/page/index.html
+python3 language/tools/html_messages.py "$work/page.pot" web/page/index.html web/page/lab.html
 msgcat --use-first --no-wrap --add-location=file --output-file="$work/all.pot" "$work/code.pot" "$work/page.pot"
 # Only a new date is no change: the template stays as it was.
 if ! [[ -f "$out" ]] || ! diff -q <(grep -v '^"POT-Creation-Date' "$out") \

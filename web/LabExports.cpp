@@ -8,6 +8,8 @@
 
 #include "lab/LabScene.h"
 #include "lab/LabSession.h"
+#include "language/Translator.h"
+#include "web/PageProgram.h"
 #include "web/shell/LabJson.h"
 
 namespace {
@@ -47,9 +49,11 @@ EMSCRIPTEN_KEEPALIVE char* orvalde_lab_input(int bytes) {
 }
 
 // Starts from the query in the input; returns the messages about bad values.
+// The laboratory speaks the page's language (orvalde_set_language).
 EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_start(double width, double height) {
-    const orvalde::ParsedSetup parsed = orvalde::ParseLabSetup(TheLab().input);
+    const orvalde::ParsedSetup parsed = orvalde::ParseLabSetup(TheLab().input, orvalde::PageLanguage());
     TheLab().session = std::make_unique<orvalde::LabSession>(parsed.setup);
+    Session()->setLanguage(orvalde::PageLanguage());
     Session()->setView(width, height);
     return Hand(Joined(parsed.messages));
 }
@@ -121,6 +125,11 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_state() {
     return Session() ? Hand(orvalde::LabStateJson(*Session())) : "";
 }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_texts() { return Hand(orvalde::LabTextsJson()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_texts() { return Hand(orvalde::LabTextsJson(orvalde::PageLanguage())); }
+
+// After the page switched its language: the scene and state are drawn anew.
+EMSCRIPTEN_KEEPALIVE void orvalde_lab_language_changed() {
+    if (Session()) Session()->setLanguage(orvalde::PageLanguage());
+}
 
 }  // extern "C"

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/window/DesktopLanguage.h"
 #include "app/window/LabPainter.h"
 #include "lab/LabScene.h"
 #include "lab/LabTexts.h"
@@ -59,8 +61,8 @@ private:
 
 namespace {
 
-QPushButton* Button(const char* text, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+QPushButton* Button(QWidget* parent) {
+    auto* b = new QPushButton(parent);
     b->setFocusPolicy(Qt::NoFocus);  // Space and the arrows stay with the race
     return b;
 }
@@ -77,8 +79,6 @@ QDoubleSpinBox* Spin(double low, double high, double step, int decimals, QWidget
 }  // namespace
 
 LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Qt::Window), session_(setup) {
-    using namespace labtext;
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
     canvas_ = new LabCanvas(session_, *this);
 
@@ -86,39 +86,43 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
     side->setFixedWidth(380);
     auto* column = new QVBoxLayout(side);
     auto* row1 = new QHBoxLayout;
-    release_ = Button(kRelease, side);
-    pause_ = Button(kPause, side);
-    auto* step = Button(kStep, side);
-    auto* reset = Button(kReset, side);
+    release_ = Button(side);
+    pause_ = Button(side);
+    step_ = Button(side);
+    reset_ = Button(side);
     row1->addWidget(release_);
     row1->addWidget(pause_);
-    row1->addWidget(step);
-    row1->addWidget(reset);
+    row1->addWidget(step_);
+    row1->addWidget(reset_);
     column->addLayout(row1);
-    auto* even = Button(kEvenHeights, side);
-    column->addWidget(even);
+    even_ = Button(side);
+    column->addWidget(even_);
 
     auto* form = new QFormLayout;
     pace_ = new QComboBox(side);
     for (Pace p : {Pace::Quarter, Pace::RealTime, Pace::PerFrame, Pace::Fast}) pace_->addItem(QString::fromUtf8(PaceLabel(p)));
-    form->addRow(QString::fromUtf8(kPaceLabel), pace_);
+    paceLabel_ = new QLabel(side);
+    form->addRow(paceLabel_, pace_);
     gravity_ = new QComboBox(side);
-    for (const GravityPreset& g : kGravityPresets)
-        gravity_->addItem(QString::fromUtf8(g.name) + QString(" (%1 m/s\u00b2)").arg(g.gravity), g.gravity);
-    gravity_->addItem(QString::fromUtf8(kPlanetX));
-    form->addRow(QString::fromUtf8(kGravityLabel), gravity_);
+    for (const GravityPreset& g : kGravityPresets) gravity_->addItem(QString(), g.gravity);
+    gravity_->addItem(QString());
+    gravityLabel_ = new QLabel(side);
+    form->addRow(gravityLabel_, gravity_);
     auto* gravityRow = new QHBoxLayout;
     gravityValue_ = new QLabel(side);
-    reveal_ = Button(kRevealGravity, side);
+    reveal_ = Button(side);
     gravityRow->addWidget(gravityValue_, 1);
     gravityRow->addWidget(reveal_);
     form->addRow(QString(), gravityRow);
     length_ = Spin(0.25, 100, 0.25, 2, side);
     mass_ = Spin(0.01, 1000, 0.5, 2, side);
     damping_ = Spin(0, 10, 0.01, 3, side);
-    form->addRow(QString::fromUtf8(kLengthLabel), length_);
-    form->addRow(QString::fromUtf8(kMassLabel), mass_);
-    form->addRow(QString::fromUtf8(kDampingLabel), damping_);
+    lengthLabel_ = new QLabel(side);
+    massLabel_ = new QLabel(side);
+    dampingLabel_ = new QLabel(side);
+    form->addRow(lengthLabel_, length_);
+    form->addRow(massLabel_, mass_);
+    form->addRow(dampingLabel_, damping_);
     column->addLayout(form);
 
     message_ = new QLabel(side);
@@ -126,7 +130,6 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
     message_->setStyleSheet("color: #b00000");
     column->addWidget(message_);
     table_ = new QTableWidget(0, 5, side);
-    table_->setHorizontalHeaderLabels({kColumnTrack, kColumnBob, kColumnHeight, kColumnArrival, kColumnTheory});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -139,10 +142,10 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
     spread_->setFont(bold);
     spread_->setMinimumHeight(spread_->fontMetrics().lineSpacing() * 3);
     column->addWidget(spread_);
-    auto* help = new QLabel(QString::fromUtf8(kHelp), side);
-    help->setWordWrap(true);
-    help->setMinimumHeight(help->fontMetrics().lineSpacing() * 5);
-    column->addWidget(help);
+    help_ = new QLabel(side);
+    help_->setWordWrap(true);
+    help_->setMinimumHeight(help_->fontMetrics().lineSpacing() * 5);
+    column->addWidget(help_);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(canvas_, 1);
@@ -150,9 +153,9 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
 
     connect(release_, &QPushButton::clicked, this, [this] { session_.release(); refresh(); });
     connect(pause_, &QPushButton::clicked, this, [this] { session_.togglePause(); refresh(); });
-    connect(step, &QPushButton::clicked, this, [this] { session_.step(); refresh(); });
-    connect(reset, &QPushButton::clicked, this, [this] { session_.reset(); refresh(); });
-    connect(even, &QPushButton::clicked, this, [this] { session_.evenHeights(); refresh(); });
+    connect(step_, &QPushButton::clicked, this, [this] { session_.step(); refresh(); });
+    connect(reset_, &QPushButton::clicked, this, [this] { session_.reset(); refresh(); });
+    connect(even_, &QPushButton::clicked, this, [this] { session_.evenHeights(); refresh(); });
     connect(reveal_, &QPushButton::clicked, this, [this] { session_.revealGravity(); refresh(); });
     connect(pace_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (!updating_) session_.setPace(static_cast<Pace>(i));
@@ -174,11 +177,52 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
     timer_.start(15);
     clock_.start();
     resize(1500, 860);
-    refresh();
+    retranslate();
     canvas_->setFocus();
 }
 
 QWidget* LabWindow::canvas() const { return canvas_; }
+
+void LabWindow::retranslate() {
+    using namespace labtext;
+    const Translator& language = DesktopLanguage::current();
+    auto text = [&](const char* msgid) { return QString::fromUtf8(language.tr(msgid)); };
+    session_.setLanguage(language);
+    setWindowTitle(text(kWindowTitle));
+    release_->setText(text(kRelease));
+    step_->setText(text(kStep));
+    reset_->setText(text(kReset));
+    even_->setText(text(kEvenHeights));
+    reveal_->setText(text(kRevealGravity));
+    paceLabel_->setText(text(kPaceLabel));
+    gravityLabel_->setText(text(kGravityLabel));
+    lengthLabel_->setText(text(kLengthLabel));
+    massLabel_->setText(text(kMassLabel));
+    dampingLabel_->setText(text(kDampingLabel));
+    help_->setText(text(kHelp));
+    for (std::size_t i = 0; i < std::size(kGravityPresets); ++i)
+        gravity_->setItemText(static_cast<int>(i), QString::fromStdString(GravityPresetLabel(kGravityPresets[i], language)));
+    gravity_->setItemText(static_cast<int>(std::size(kGravityPresets)), text(kPlanetX));
+    table_->setHorizontalHeaderLabels(
+        {text(kColumnTrack), text(kColumnBob), text(kColumnHeight), text(kColumnArrival), text(kColumnTheory)});
+    // The spin boxes write and read numbers the language's way ("0,25").
+    QLocale locale(QString::fromUtf8(language.code()));
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    updating_ = true;
+    for (QDoubleSpinBox* spin : {length_, mass_, damping_}) {
+        spin->setLocale(locale);
+        spin->setValue(spin->value());  // re-written in the new format
+    }
+    updating_ = false;
+    message_->clear();  // a refusal stays in the language it was given in
+    shown_ = 0;
+    refresh();
+}
+
+void LabWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
 
 void LabWindow::applyParameters(LabParameters p) {
     const std::string why = session_.setParameters(p);
@@ -209,19 +253,18 @@ void LabWindow::refresh() {
     updating_ = true;
     const LabParameters& p = session_.race().parameters();
     release_->setEnabled(!session_.released());
-    pause_->setText(QString::fromUtf8(session_.paused() ? labtext::kResume : labtext::kPause));
+    const Translator& language = session_.language();
+    pause_->setText(QString::fromUtf8(language.tr(session_.paused() ? labtext::kResume : labtext::kPause)));
     pace_->setCurrentIndex(static_cast<int>(session_.pace()));
     length_->setValue(p.length);
     mass_->setValue(p.mass);
     damping_->setValue(p.damping);
     reveal_->setVisible(session_.gravityHidden());
-    gravityValue_->setText(QString::fromStdString(session_.gravityHidden()
-                                                      ? std::string(labtext::kHiddenGravity)
-                                                      : labtext::Format(labtext::kGravityValue, p.gravity)));
+    gravityValue_->setText(QString::fromStdString(session_.gravityText()));
     const std::vector<ArrivalRow> rows = ArrivalRows(session_.race());
     table_->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::vector<std::string> cells = ArrivalCells(rows[r]);
+        const std::vector<std::string> cells = ArrivalCells(rows[r], language);
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const QString text = QString::fromStdString(cells[c]);
             QTableWidgetItem* item = table_->item(static_cast<int>(r), static_cast<int>(c));
@@ -234,9 +277,9 @@ void LabWindow::refresh() {
     }
     QString spread;
     if (session_.released()) {
-        for (const std::string& line : SpreadSentences(session_.race())) spread += QString::fromStdString(line) + "\n";
+        for (const std::string& line : SpreadSentences(session_.race(), language)) spread += QString::fromStdString(line) + "\n";
     } else {
-        spread = QString::fromUtf8(labtext::kNotReleased);
+        spread = QString::fromUtf8(language.tr(labtext::kNotReleased));
     }
     spread_->setText(spread.trimmed());
     updating_ = false;

@@ -32,15 +32,21 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every text and number format in the program's language (DesktopLanguage).
+    void retranslate();
     void frame();
     void applyParameters(LabParameters p);
     void chooseGravity(int index);
 
     LabSession session_;
     LabCanvas* canvas_ = nullptr;
-    QPushButton *release_ = nullptr, *pause_ = nullptr, *reveal_ = nullptr;
+    QPushButton *release_ = nullptr, *pause_ = nullptr, *reveal_ = nullptr, *step_ = nullptr, *reset_ = nullptr,
+                *even_ = nullptr;
+    QLabel *paceLabel_ = nullptr, *gravityLabel_ = nullptr, *lengthLabel_ = nullptr, *massLabel_ = nullptr,
+           *dampingLabel_ = nullptr, *help_ = nullptr;
     QComboBox *pace_ = nullptr, *gravity_ = nullptr;
     QDoubleSpinBox *length_ = nullptr, *mass_ = nullptr, *damping_ = nullptr;
     QLabel *gravityValue_ = nullptr, *message_ = nullptr, *spread_ = nullptr;

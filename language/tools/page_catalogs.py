@@ -1,5 +1,5 @@
-"""The page's catalogs: python3 page_catalogs.py OUT.js INDEX.html OUT.html CATALOG.po...
-OUT.js defines ORVALDE_CATALOGS for orvalde-language.js. OUT.html is the
+"""The page's catalogs: python3 page_catalogs.py OUT.js IN.html OUT.html [IN.html OUT.html...] CATALOG.po...
+OUT.js defines ORVALDE_CATALOGS for orvalde-language.js. Each OUT.html is its
 page with every data-msgid element filled in English, and what <noscript>
 holds repeated in every language (each with its lang), since without
 JavaScript nothing can choose."""
@@ -58,12 +58,14 @@ def write_if_changed(path, text):
         f.write(text)
 
 
-def main(js_path, index_in, index_out, paths):
-    catalogs = [po.read(p) for p in sorted(paths)]
+def main(js_path, arguments):
+    pages = [a for a in arguments if a.endswith('.html')]
+    catalogs = [po.read(p) for p in sorted(a for a in arguments if not a.endswith('.html'))]
     write_if_changed(js_path, page_catalogs(catalogs))
-    with open(index_in, encoding='utf-8') as f:
-        write_if_changed(index_out, page(f.read(), catalogs))
+    for page_in, page_out in zip(pages[0::2], pages[1::2]):
+        with open(page_in, encoding='utf-8') as f:
+            write_if_changed(page_out, page(f.read(), catalogs))
 
 
 if __name__ == '__main__':
-    main(sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:])
+    main(sys.argv[1], sys.argv[2:])

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
 #include <QDialog>
@@ -16,17 +18,21 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 #include "app/about/About.h"
 #include "app/window/AboutDialog.h"
 #include "lesson/ButtonLayout.h"
 #include "app/window/DesktopLanguage.h"
+#include "app/window/LabWindow.h"
 #include "app/window/LessonControls.h"
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
 #include "app/window/ReadableOverlay.h"
 #include "app/window/SweepTableView.h"
+#include "lab/LabScene.h"
 #include "measure/SweepPoint.h"
 #include "surface/qt/Application.h"
 
@@ -63,6 +69,14 @@ std::vector<SweepPoint> OneSweepStart() {
     p.meanPeriod = {17.771531752633464, 19.238261, 0};
     p.periods = {2, 2, 0};
     return {p};
+}
+
+// A laboratory whose race has finished: every text it can show is shown.
+std::unique_ptr<LabWindow> FinishedLaboratory() {
+    auto lab = std::make_unique<LabWindow>();
+    while (!lab->session().race().allArrived()) lab->session().step();
+    lab->refresh();
+    return lab;
 }
 
 class Language : public ::testing::Test {
@@ -115,6 +129,48 @@ TEST_F(Language, SwitchingRetranslatesEveryWindowAtOnceAndBack) {
     EXPECT_STREQ(DesktopLanguage::current().code(), "en");
 }
 
+// The laboratory follows a switch at once: its window, table, sentences,
+// numbers and scene, and comes back.
+TEST_F(Language, LaboratoryFollowsTheSwitchAtOnce) {
+    std::unique_ptr<LabWindow> lab = FinishedLaboratory();
+    auto spread = [&] {
+        QString all;
+        for (QLabel* label : lab->findChildren<QLabel*>()) all += label->text() + "\n";
+        return all;
+    };
+    auto sceneShows = [&](const char* text) {
+        const LabScene scene = BuildLabScene(lab->session());
+        return std::any_of(scene.texts.begin(), scene.texts.end(), [&](const SceneText& t) { return t.text == text; });
+    };
+    auto* length = lab->findChildren<QDoubleSpinBox*>().front();
+    ASSERT_EQ(lab->windowTitle(), QString::fromUtf8("ORVALDE \u2014 Laboratory"));
+    ASSERT_TRUE(spread().contains("cycloid: all six within 0.0"));
+    ASSERT_EQ(length->text(), "80.00");
+
+    ASSERT_TRUE(DesktopLanguage::instance().switchTo("el"));
+    EXPECT_EQ(lab->windowTitle(), QString::fromUtf8("ORVALDE \u2014 Εργαστήριο"));
+    EXPECT_EQ(lab->arrivals()->horizontalHeaderItem(0)->text(), QString::fromUtf8("τροχιά"));
+    EXPECT_EQ(lab->arrivals()->horizontalHeaderItem(3)->text(), QString::fromUtf8("άφιξη"));
+    EXPECT_EQ(lab->arrivals()->item(0, 0)->text(), QString::fromUtf8("κυκλοειδής"));
+    EXPECT_TRUE(lab->arrivals()->item(0, 3)->text().contains(QRegularExpression("^\\d+,\\d{6}$")))
+        << lab->arrivals()->item(0, 3)->text().toStdString();
+    EXPECT_TRUE(spread().contains(QString::fromUtf8("κυκλοειδής: και τα έξι μέσα σε 0,0"))) << spread().toStdString();
+    EXPECT_TRUE(spread().contains(QString::fromUtf8(" s ανάμεσα στο πρώτο και στο τελευταίο")));
+    EXPECT_TRUE(spread().contains(QString::fromUtf8("g = 9,81 m/s\u00b2")));
+    EXPECT_EQ(length->text(), "80,00");
+    EXPECT_TRUE(sceneShows("Ενέργεια σφαιριδίου 1 (κυκλοειδής)"));
+    EXPECT_TRUE(sceneShows("Κύκλος ακτίνας L"));
+    EXPECT_EQ(lab->findChildren<QComboBox*>()[1]->itemText(0), QString::fromUtf8("Γη (9,81 m/s\u00b2)"));
+    if (const char* out = std::getenv("ORVALDE_LAB_GREEK_PNG")) lab->grab().save(out);
+
+    ASSERT_TRUE(DesktopLanguage::instance().switchTo("en"));
+    EXPECT_EQ(lab->windowTitle(), QString::fromUtf8("ORVALDE \u2014 Laboratory"));
+    EXPECT_EQ(lab->arrivals()->item(0, 0)->text(), "cycloid");
+    EXPECT_TRUE(spread().contains("cycloid: all six within 0.0"));
+    EXPECT_EQ(length->text(), "80.00");
+    EXPECT_TRUE(sceneShows("Energy of bob 1 (cycloid)"));
+}
+
 // The key, the status line, the sweep table and About follow a switch at
 // once, numbers with the language's decimal comma, and come back.
 TEST_F(Language, ReadableScreenAndAboutFollowTheSwitch) {
@@ -155,16 +211,18 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
     lesson->showHelp();
     std::unique_ptr<QMenu> menu(lesson->createContextMenu(window.get()));
     QPointer<QDialog> about = CreateAboutDialog(window.get());
+    std::unique_ptr<LabWindow> lab = FinishedLaboratory();
     ASSERT_TRUE(DesktopLanguage::instance().switchTo("el"));
 
-    std::set<QString> allowed{"ORVALDE", "Orvalde"};
+    // Names, and the units, which stay as they are in every language.
+    std::set<QString> allowed{"ORVALDE", "Orvalde", "kg"};
     for (const ButtonDesign& b : kButtons) {
         for (const QString& word : QString::fromUtf8(b.caption).split(' ', Qt::SkipEmptyParts)) allowed.insert(word);
     }
     auto skipped = [](const char* place) { return kLessonTextsAwaitingTranslation.count(place) > 0; };
     std::vector<std::pair<QString, QString>> texts;  // where, what
     auto add = [&](const QString& where, const QString& text) { texts.emplace_back(where, text); };
-    std::vector<QWidget*> windows{window.get(), &panel(), about.data()};
+    std::vector<QWidget*> windows{window.get(), &panel(), about.data(), lab.get()};
     if (!skipped("help window")) windows.push_back(lesson->helpWindow());
     for (QWidget* top : windows) {
         std::vector<QWidget*> widgets{top};
@@ -188,6 +246,10 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
                 for (int c = 0; c < table->columnCount(); ++c) add(where + " heading", table->horizontalHeaderItem(c)->text());
             }
             if (auto* button = qobject_cast<QAbstractButton*>(w)) add(where + " text", button->text());
+            if (auto* box = qobject_cast<QComboBox*>(w)) {
+                for (int i = 0; i < box->count(); ++i) add(where + " item", box->itemText(i));
+            }
+            if (auto* spin = qobject_cast<QDoubleSpinBox*>(w)) add(where + " number", spin->text());
         }
     }
     if (!skipped("context menu")) {
@@ -200,6 +262,8 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
         for (const PlotSeries& s : plot->series) add("plot legend", QString::fromStdString(s.name));
     }
 
+    for (const SceneText& t : BuildLabScene(lab->session()).texts) add("laboratory scene", QString::fromStdString(t.text));
+
     static const QRegularExpression latinWord("[A-Za-z]{2,}");
     int greek = 0;
     for (const auto& [where, text] : texts) {
@@ -211,6 +275,10 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
         }
     }
     EXPECT_GT(greek, 20) << "the sweep saw the texts";
+    const auto inLaboratory = std::count_if(texts.begin(), texts.end(), [](const auto& t) {
+        return t.first.startsWith("laboratory") || t.first.startsWith("orvalde::LabWindow");
+    });
+    EXPECT_GT(inLaboratory, 40) << "the sweep saw the laboratory";
     delete about;
 }
 

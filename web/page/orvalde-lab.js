@@ -8,12 +8,14 @@
     $('failure').textContent = text;
     $('failure').hidden = false;
   }
+  const language = OrvaldeLanguage;
   if (typeof WebAssembly !== 'object' || typeof createOrvalde !== 'function') {
-    fail('Orvalde needs a browser that runs WebAssembly, and orvalde.js in the same folder as this page.');
+    fail(language.tr('Orvalde needs a browser that runs WebAssembly. Please open this page in a current ' +
+      'browser, or allow WebAssembly for it.'));
     return;
   }
   createOrvalde({ print: (t) => console.log(t), printErr: (t) => console.error(t) })
-    .then(run, (error) => fail('Orvalde could not start: ' + error));
+    .then(run, (error) => fail(language.tr('Orvalde could not start: {error}', { error })));
 
   // Keys in the core's order.
   const KEYS = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3, ' ': 4, s: 5, S: 5, r: 6, R: 6, e: 7, E: 7,
@@ -23,7 +25,14 @@
     const text = (pointer) => m.UTF8ToString(pointer);
     const canvas = $('lab-canvas');
     const ctx = canvas.getContext('2d');
-    const t = JSON.parse(text(m._orvalde_lab_texts()));
+    // The program speaks the page's language: the texts below, the scene, the table.
+    function followLanguage(code) {
+      for (let i = 0; i < m._orvalde_language_count(); i++) {
+        if (text(m._orvalde_language_code(i)) === code) m._orvalde_set_language(i);
+      }
+    }
+    followLanguage(language.code());
+    let t = null;
     let state = null;
     let shown = -1;
 
@@ -37,24 +46,40 @@
       $('lab-message').hidden = !message;
     }
 
-    // Texts, presets and paces from the core.
-    document.title = t.title;
-    for (const [id, key] of [['release', 'release'], ['step', 'step'], ['reset', 'reset'], ['even', 'even'],
-      ['reveal', 'reveal'], ['copy-link', 'copyLink'], ['pace-label', 'pace'], ['gravity-label', 'gravity'],
-      ['length-label', 'length'], ['mass-label', 'mass'], ['damping-label', 'damping'], ['lab-help', 'help'],
-      ['to-apparatus', 'toApparatus']]) {
-      $(id).textContent = t[key];
+    // Texts, presets and paces from the core, again after a switch.
+    function showTexts() {
+      t = JSON.parse(text(m._orvalde_lab_texts()));
+      document.title = t.title;
+      for (const [id, key] of [['release', 'release'], ['step', 'step'], ['reset', 'reset'], ['even', 'even'],
+        ['reveal', 'reveal'], ['copy-link', 'copyLink'], ['pace-label', 'pace'], ['gravity-label', 'gravity'],
+        ['length-label', 'length'], ['mass-label', 'mass'], ['damping-label', 'damping'], ['lab-help', 'help'],
+        ['to-apparatus', 'toApparatus']]) {
+        $(id).textContent = t[key];
+      }
+      $('link').setAttribute('aria-label', t.link);
+      $('pace').length = 0;
+      t.paces.forEach((label, i) => $('pace').add(new Option(label, i)));
+      $('gravity').length = 0;
+      t.presets.forEach(([name, g]) => $('gravity').add(new Option(name, g)));
+      $('gravity').add(new Option(t.planetX, 'x'));
+      $('gravity').selectedIndex = -1;
+      const head = $('arrivals').tHead.rows[0];
+      head.textContent = '';
+      for (const key of ['track', 'bob', 'height', 'arrival', 'theory']) {
+        const th = document.createElement('th');
+        th.textContent = t[key];
+        head.appendChild(th);
+      }
     }
-    t.paces.forEach((label, i) => $('pace').add(new Option(label, i)));
-    t.presets.forEach(([name, g]) => $('gravity').add(new Option(`${name} (${g} m/s\u00b2)`, g)));
-    $('gravity').add(new Option(t.planetX, 'x'));
-    $('gravity').selectedIndex = -1;
-    const head = $('arrivals').tHead.rows[0];
-    for (const key of ['track', 'bob', 'height', 'arrival', 'theory']) {
-      const th = document.createElement('th');
-      th.textContent = t[key];
-      head.appendChild(th);
-    }
+    showTexts();
+    language.onChange((code) => {
+      followLanguage(code);
+      m._orvalde_lab_language_changed();
+      showTexts();
+      say('');
+      shown = -1;
+      update();
+    });
 
     function fit() {
       const ratio = window.devicePixelRatio || 1;
@@ -112,7 +137,10 @@
     button('even', () => m._orvalde_lab_action(4));
     button('reveal', () => m._orvalde_lab_action(5));
     button('copy-link', () => {
-      const link = location.href.replace(/[?#].*$/, '') + '?' + state.query;
+      // The set-up, and the language if the page was asked for one.
+      const asked = new URLSearchParams(location.search).get('lang');
+      const link = location.href.replace(/[?#].*$/, '') + '?' + state.query +
+        (asked ? '&lang=' + encodeURIComponent(language.code()) : '');
       $('link').value = link;
       const done = () => say(t.copied);
       if (navigator.clipboard && window.isSecureContext) navigator.clipboard.writeText(link).then(done, () => {});

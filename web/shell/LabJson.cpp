@@ -117,9 +117,7 @@ std::string LabStateJson(const LabSession& s) {
     const LabParameters& p = s.race().parameters();
     std::string out = "{\"revision\":" + std::to_string(s.revision()) + ",\"released\":" + Bool(s.released()) +
                       ",\"paused\":" + Bool(s.paused()) + ",\"pace\":" + std::to_string(static_cast<int>(s.pace())) +
-                      ",\"gravityHidden\":" + Bool(s.gravityHidden()) + ",\"gravityText\":" +
-                      JsonString(s.gravityHidden() ? std::string(labtext::kHiddenGravity)
-                                                   : labtext::Format(labtext::kGravityValue, p.gravity));
+                      ",\"gravityHidden\":" + Bool(s.gravityHidden()) + ",\"gravityText\":" + JsonString(s.gravityText());
     // The hidden gravity stays out of the page's state too.
     out += ",\"g\":";
     if (s.gravityHidden()) out += "null";
@@ -136,25 +134,26 @@ std::string LabStateJson(const LabSession& s) {
     std::string query = SerialiseLabSetup(setup);
     if (s.gravityHidden()) query.erase(0, query.find('&') + 1);
     out += ",\"query\":" + JsonString(query);
-    out += ",\"status\":" + JsonString(s.released() ? "" : labtext::kNotReleased);
+    const Translator& language = s.language();
+    out += ",\"status\":" + JsonString(s.released() ? "" : language.tr(labtext::kNotReleased));
     out += ",\"rows\":[";
     const std::vector<ArrivalRow> rows = ArrivalRows(s.race());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         out += i ? ",[" : "[";
-        const std::vector<std::string> cells = ArrivalCells(rows[i]);
+        const std::vector<std::string> cells = ArrivalCells(rows[i], language);
         for (std::size_t c = 0; c < cells.size(); ++c) out += (c ? "," : "") + JsonString(cells[c]);
         out += "]";
     }
     out += "],\"spread\":[";
     if (s.released()) {
-        const std::vector<std::string> spread = SpreadSentences(s.race());
+        const std::vector<std::string> spread = SpreadSentences(s.race(), language);
         for (std::size_t i = 0; i < spread.size(); ++i) out += (i ? "," : "") + JsonString(spread[i]);
     }
     out += "]}";
     return out;
 }
 
-std::string LabTextsJson() {
+std::string LabTextsJson(const Translator& language) {
     using namespace labtext;
     const std::pair<const char*, const char*> texts[] = {
         {"title", kWindowTitle},     {"release", kRelease},       {"pause", kPause},
@@ -164,14 +163,14 @@ std::string LabTextsJson() {
         {"mass", kMassLabel},        {"damping", kDampingLabel},  {"planetX", kPlanetX},
         {"reveal", kRevealGravity},  {"help", kHelp},             {"toApparatus", kToApparatus},
         {"track", kColumnTrack},     {"bob", kColumnBob},         {"height", kColumnHeight},
-        {"arrival", kColumnArrival}, {"theory", kColumnTheory},
+        {"arrival", kColumnArrival}, {"theory", kColumnTheory},   {"link", kLink},
     };
     std::string out = "{";
-    for (const auto& [key, text] : texts) out += JsonString(key) + ":" + JsonString(text) + ",";
+    for (const auto& [key, text] : texts) out += JsonString(key) + ":" + JsonString(language.tr(text)) + ",";
     out += "\"presets\":[";
     bool first = true;
     for (const GravityPreset& g : kGravityPresets) {
-        out += (first ? "[" : ",[") + JsonString(g.name) + ",";
+        out += (first ? "[" : ",[") + JsonString(GravityPresetLabel(g, language)) + ",";
         Number(out, g.gravity, "%.17g");
         out += "]";
         first = false;

@@ -15,11 +15,13 @@ namespace orvalde {
 //  "texts":[[x,y,text,size,colour,align 0 left|1 centre|2 right,bold 0|1,vertical 0|1]]}
 std::string LabSceneJson(const LabScene& scene);
 
+// The session's language for its texts and numbers; "query" in C's numbers.
 // {"revision","released","paused","pace","gravityHidden","gravityText","g","length","mass","damping",
 //  "query","status","rows":[[track,bob,height,arrival,theory]],"spread":[…]}
 std::string LabStateJson(const LabSession& session);
 
-// The controls' texts by name: {"release":"Release",…,"presets":[[name,g]],"paces":[…]}.
-std::string LabTextsJson();
+// The controls' texts by name in the language:
+// {"release":"Release",…,"presets":[["Earth (9.81 m/s²)",g]],"paces":[…]}.
+std::string LabTextsJson(const Translator& language);
 
 }  // namespace orvalde

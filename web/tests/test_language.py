@@ -31,6 +31,8 @@ LESSON_TEXTS_AWAITING_TRANSLATION = {
 LEGAL_TEXTS_KEPT_IN_ENGLISH = {"about, as written": ("#about .as-written", None)}
 # Names, not English: the program's and the web's.
 PROPER_NAMES = {"ORVALDE", "Orvalde", "WebAssembly", "JavaScript"}
+# Units stay as they are in every language (m, s and J are single letters).
+UNITS = {"kg"}
 
 # Every text the page shows, with where it is: text nodes outside hidden
 # parts, and the attributes a user or a screen reader meets.
@@ -70,7 +72,7 @@ class LanguageTest(PageTest):
         return self.browser.script("return document.getElementById(arguments[0]).textContent", element_id)
 
     def english_words(self, skipped):
-        allowed = set(PROPER_NAMES)
+        allowed = PROPER_NAMES | UNITS
         for caption in CAPTIONS.values():
             allowed.update(caption.split())
         texts = self.browser.script(COLLECT_TEXTS, list(skipped.values()))
@@ -129,6 +131,87 @@ class Greek(LanguageTest):
             self.assertTrue(message.startswith("Το Orvalde χρειάζεται πρόγραμμα περιήγησης"), message)
         finally:
             d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
+
+
+class Laboratory(LanguageTest):
+    SETUP = "g=1.62&length=80&damping=0&heights=5,10,20,40"
+
+    def load_lab(self, query):
+        self.browser.open((WEB / "lab.html").as_uri() + query)
+        wait_for(lambda: self.browser.script("return !!window.orvaldeLab"), what="the laboratory to start")
+
+    def test_the_laboratory_in_greek_with_commas_and_the_link_in_c(self):
+        b = self.browser
+        self.load_lab("?" + self.SETUP + "&lang=el")
+        self.assertEqual(b.script("return document.documentElement.lang"), "el")
+        self.assertEqual(b.script("return document.title"), "ORVALDE — Εργαστήριο")
+        self.assertEqual(self.text("release"), "Απελευθέρωση")
+        self.assertEqual(b.script("return [...document.querySelectorAll('#arrivals th')].map((t) => t.textContent)"),
+                         ["τροχιά", "σφαιρίδιο", "ύψος", "άφιξη", "θεωρία"])
+        self.assertIn("Σελήνη (1,62 m/s²)", b.script(
+            "return [...document.getElementById('gravity').options].map((o) => o.textContent)"))
+        self.assertEqual(self.text("gravity-value"), "g = 1,62 m/s²")
+        self.assertEqual(self.text("spread"), "Ορίστε τα ύψη και πατήστε «Απελευθέρωση».")
+
+        b.driver.find_element(By.ID, "release").click()
+        ActionChains(b.driver).send_keys("4").perform()  # 24×
+        wait_for(lambda: all(row[3] for row in b.script("return window.orvaldeLab.state()")["rows"]),
+                 timeout=30, what="every bob to arrive")
+        rows = b.script("return [...document.querySelectorAll('#arrivals tbody tr')]"
+                        ".map((r) => [...r.cells].map((c) => c.textContent))")
+        self.assertEqual([r[0] for r in rows], ["κυκλοειδής"] * 4 + ["κύκλος"] * 4)
+        for row in rows:
+            self.assertRegex(row[3], r"^\d+,\d{6}$")
+        self.assertRegex(self.text("spread"), r"^κυκλοειδής: και τα τέσσερα μέσα σε 0,0+1 s\nκύκλος: \d,\d+ s ανάμεσα")
+        scene = b.script("return window.orvaldeLab.scene().texts.map((t) => t[2])")
+        self.assertIn("Ενέργεια σφαιριδίου 1 (κυκλοειδής)", scene)
+        self.assertIn("L = 80 m, g = 1,62 m/s²", scene)
+
+        # Everything a pupil sees, hears or hovers; the measurements on the page too.
+        texts, english = self.english_words(LEGAL_TEXTS_KEPT_IN_ENGLISH)
+        self.assertGreater(len(texts), 40, "the sweep saw the laboratory")
+        self.assertEqual(english, [])
+        self.assertEqual(b.script("return document.getElementById('link').getAttribute('aria-label')"),
+                         "Σύνδεσμος για αυτή τη διάταξη")
+
+        # The link and the way back keep the language; the set-up stays in C's numbers.
+        b.driver.find_element(By.ID, "copy-link").click()
+        link = b.script("return document.getElementById('link').value")
+        self.assertIn("?" + self.SETUP + "&lang=el", link)
+        self.assertIn("lang=el", b.script("return document.getElementById('to-apparatus').href"))
+        b.driver.find_element(By.ID, "to-apparatus").click()
+        wait_for(lambda: b.script("return !!window.orvalde"), what="the pendulum's page")
+        self.assertEqual(b.script("return document.documentElement.lang"), "el")
+        self.assertEqual(self.text("to-laboratory"), "Εργαστήριο: ο αγώνας")
+        self.assertIn("lang=el", b.script("return document.getElementById('to-laboratory').href"))
+        b.driver.find_element(By.ID, "to-laboratory").click()
+        wait_for(lambda: b.script("return !!window.orvaldeLab"), what="the laboratory again")
+        self.assertEqual(self.text("release"), "Απελευθέρωση")
+
+    def test_the_laboratory_follows_the_browser_and_a_bad_value_is_told_in_greek(self):
+        d = self.browser.driver
+        agent = self.browser.script("return navigator.userAgent")
+        d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "el-GR,en"})
+        try:
+            self.load_lab("?g=abc&heights=5")
+            self.assertEqual(self.browser.script("return document.documentElement.lang"), "el")
+            self.assertEqual(self.text("lab-message"),
+                             "Η τιμή g του συνδέσμου δεν είναι χρήσιμη ('abc')· χρησιμοποιείται η προεπιλεγμένη.")
+            # Without ?lang= the copied link leaves the language to whoever opens it.
+            d.find_element(By.ID, "copy-link").click()
+            self.assertNotIn("lang=", self.browser.script("return document.getElementById('link').value"))
+            self.load_lab("?lang=en")
+            self.assertEqual(self.text("release"), "Release")
+            self.assertEqual(self.text("gravity-value"), "g = 9.81 m/s²")
+            # A switch re-translates the controls, the table and the scene at once.
+            self.assertTrue(self.browser.script("return OrvaldeLanguage.switchTo('el')"))
+            self.assertEqual(self.text("release"), "Απελευθέρωση")
+            self.assertEqual(self.text("gravity-value"), "g = 9,81 m/s²")
+            self.assertEqual(self.browser.script("return document.querySelector('#arrivals th').textContent"), "τροχιά")
+            self.assertIn("Κύκλος ακτίνας L",
+                          self.browser.script("return window.orvaldeLab.scene().texts.map((t) => t[2])"))
+        finally:
+            d.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "en-US"})
 
 
 class Switching(LanguageTest):
