@@ -25,8 +25,8 @@ QString ButtonCaption(int number) {
     return {};
 }
 
-std::unique_ptr<QWidget> BuildHelpWindow() {
-    auto help = std::make_unique<QWidget>(nullptr, Qt::Window);
+QWidget* BuildHelpWindow(QWidget* owner) {
+    auto* help = new QWidget(owner, Qt::Window);
     help->setWindowTitle(QString::fromUtf8("ORVALDE \u2014 Help"));
     QString html = "<h2>The buttons</h2><table cellspacing='6'>";
     for (const ButtonHelp& b : kButtonHelp) {
@@ -35,13 +35,13 @@ std::unique_ptr<QWidget> BuildHelpWindow() {
     }
     html += "</table><p>The scroll bar at the bottom left chooses where the bob starts.</p><h2>Keys</h2><p>" +
             QString::fromUtf8(kKeysHelp).toHtmlEscaped().replace("\n", "<br>") + "</p>";
-    auto* text = new QLabel(html, help.get());
+    auto* text = new QLabel(html, help);
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
     QFont font = text->font();
     font.setPixelSize(18);
     text->setFont(font);
-    auto* layout = new QVBoxLayout(help.get());
+    auto* layout = new QVBoxLayout(help);
     layout->addWidget(text);
     help->resize(900, 640);
     return help;
@@ -66,14 +66,19 @@ LessonControls::LessonControls(OrvaldeWindow& window) : window_(window) {
 }
 
 LessonControls::~LessonControls() {
+    delete panel_.data();
+    delete help_.data();
     window_.removeEventFilter(this);
     window_.form().setTickObserver(nullptr);
 }
 
 MeasurementsWindow& LessonControls::panel() {
     if (!panel_) {
-        panel_ = std::make_unique<MeasurementsWindow>(meter_.data);
-        panel_->installEventFilter(this);  // the keys work from the panel too
+        panel_ = new MeasurementsWindow(meter_.data);
+        panel_->report = [this](const QString& message) { report(message); };
+        window_.dockPanel(panel_);
+        window_.installEventFilter(panel_);  // a close cancels its sweep
+        panel_->installEventFilter(this);    // the keys work from the panel too
     }
     return *panel_;
 }
@@ -86,17 +91,15 @@ void LessonControls::step() { window_.dispatch([this] { window_.form().Command7_
 
 void LessonControls::toggleMeasurements() {
     MeasurementsWindow& p = panel();
-    if (p.isVisible()) {
-        p.hide();
-    } else {
-        p.refreshNow();
-        p.show();
-        p.raise();
-    }
+    const bool show = !window_.panelShown();
+    if (show) p.refreshNow();
+    window_.setPanelShown(show);
+    p.setSideBySide(window_.layout().below);
+    if (!show) window_.setFocus();  // the keys stay with the window
 }
 
 void LessonControls::showHelp() {
-    if (!help_) help_ = BuildHelpWindow();
+    if (!help_) help_ = BuildHelpWindow(&window_);
     help_->show();
     help_->raise();
 }
@@ -156,7 +159,7 @@ void LessonControls::askAndSaveMeasurements() {
 }
 
 bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &window_ && watched != panel_.get()) return false;
+    if (watched != &window_ && watched != panel_.data()) return false;
     if (event->type() == QEvent::ContextMenu && watched == &window_) {
         auto* e = static_cast<QContextMenuEvent*>(event);
         QMenu* menu = createContextMenu(&window_);

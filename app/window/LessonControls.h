@@ -6,6 +6,7 @@
 
 #include <QMenu>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -47,7 +48,7 @@ public:
 
     const Measurements& measurements() const { return meter_.data; }
     MeasurementsWindow& panel();
-    QWidget* helpWindow() const { return help_.get(); }
+    QWidget* helpWindow() const { return help_.data(); }
     bool paused() const { return pause_.paused(); }
 
 protected:
@@ -61,8 +62,10 @@ private:
     ProgramMeter meter_;
     PauseSwitch pause_;
     Pace pace_ = kDefaultPace;
-    std::unique_ptr<MeasurementsWindow> panel_;
-    std::unique_ptr<QWidget> help_;
+    // Both belong to the window (so they close with it); the lesson deletes
+    // them first when it goes, since the panel shows the lesson's meter.
+    QPointer<MeasurementsWindow> panel_;
+    QPointer<QWidget> help_;
 };
 
 }  // namespace orvalde

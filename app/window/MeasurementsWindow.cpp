@@ -1,11 +1,13 @@
 #include "app/window/MeasurementsWindow.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "measure/MeasurementPlots.h"
-#include "measure/ReleaseHeightSweep.h"
 
 namespace orvalde {
 namespace {
@@ -22,17 +24,22 @@ double MeasurementsWindow::steadySeconds() {
 }
 
 MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* parent)
-    : QWidget(parent, Qt::Window), measurements_(measurements) {
+    : QWidget(parent), measurements_(measurements) {
     setWindowTitle(QString::fromUtf8("ORVALDE \u2014 Measurements"));
-    QFont large = font();
-    large.setPixelSize(20);
-    setFont(large);
+    setAutoFillBackground(true);
+    QFont text = font();
+    text.setPixelSize(15);
+    setFont(text);
 
     readout_ = new QLabel(this);
     readout_->setTextFormat(Qt::PlainText);
     readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    readout_->setWordWrap(true);
     // A fixed height: a new text then repaints the label alone, not the plots.
-    readout_->setFixedHeight(4 * 28);
+    QFont small = text;
+    small.setPixelSize(13);
+    readout_->setFont(small);
+    readout_->setFixedHeight(9 * 16);
     periodView_ = new PlotView(this);
     displacementView_ = new PlotView(this);
     sweepButton_ = new QPushButton("Measure all release heights", this);
@@ -44,18 +51,19 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     progress_->setRange(0, kSweepStarts);
     progress_->setValue(0);
 
-    auto* plots = new QHBoxLayout;
-    plots->addWidget(periodView_);
-    plots->addWidget(displacementView_);
+    plots_ = new QBoxLayout(QBoxLayout::TopToBottom);
+    plots_->addWidget(periodView_);
+    plots_->addWidget(displacementView_);
     auto* sweepRow = new QHBoxLayout;
     sweepRow->addWidget(sweepButton_);
     sweepRow->addWidget(progress_, 1);
     sweepRow->addWidget(cancelButton_);
+    // Sections one under another; a later one is one more addWidget.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(readout_);
-    layout->addLayout(plots, 1);
+    layout->addLayout(plots_, 1);
     layout->addLayout(sweepRow);
-    resize(1400, 720);
 
     connect(sweepButton_, &QPushButton::clicked, this, [this] { startSweep(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelSweep(); });
@@ -68,8 +76,12 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
 }
 
 MeasurementsWindow::~MeasurementsWindow() {
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
+    if (cancel_) *cancel_ = true;
+    future_.waitForFinished();
+}
+
+void MeasurementsWindow::setSideBySide(bool sideBySide) {
+    plots_->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }
 
 bool MeasurementsWindow::refreshIfDue(double seconds) {
@@ -85,53 +97,76 @@ void MeasurementsWindow::refreshNow() {
     QString text;
     for (const std::string& line : ReadoutLines(measurements_)) text += QString::fromStdString(line) + "\n";
     if (text.isEmpty()) text = "Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO).";
-    readout_->setText(text.trimmed());
+    text = text.trimmed();
+    if (text != readout_->text()) readout_->setText(text);
     periodView_->setPlot(PeriodPlot(measurements_));
     displacementView_->setPlot(DisplacementPlot(measurements_));
 }
 
 void MeasurementsWindow::startSweep() {
-    if (worker_.joinable()) {
-        if (!finished_) return;  // one sweep at a time
-        worker_.join();
+    if (sweeping_) {
+        if (!future_.isFinished()) return;  // one sweep at a time
+        sweepFinished(generation_);         // done, but its "finished" is still queued
     }
-    cancel_ = false;
-    finished_ = false;
+    const int generation = ++generation_;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    sweeping_ = true;
     progress_->setValue(0);
     sweepButton_->setEnabled(false);
     cancelButton_->setEnabled(true);
-    // Each start runs in its own program instance: the worker shares nothing
-    // with the window but the cancel flag and the progress it posts.
-    worker_ = std::thread([this] {
-        sweepResult_ = MeasureReleaseHeights(SweepStarts(kFirstStart, kLastStart), cancel_, [this](int done, int) {
-            QMetaObject::invokeMethod(this, [this, done] { progress_->setValue(done); }, Qt::QueuedConnection);
+
+    // The worker shares nothing with the panel but its own cancel flag and
+    // the progress it reports through the future; each start runs in its own
+    // program instance.
+    future_ = QtConcurrent::run(
+        [cancel = cancel_, measure = measureStart](QPromise<SweepOutcome>& promise) {
+            const std::vector<int> starts = SweepStarts(kFirstStart, kLastStart);
+            promise.setProgressRange(0, static_cast<int>(starts.size()));
+            promise.addResult(RunSweep(
+                starts, [&cancel] { return cancel->load(); },
+                [&promise](int done, int) { promise.setProgressValue(done); }, measure));
         });
-        finished_ = true;
-        QMetaObject::invokeMethod(this, [this] { sweepFinished(); }, Qt::QueuedConnection);
+    auto* watcher = new QFutureWatcher<SweepOutcome>(this);
+    connect(watcher, &QFutureWatcherBase::progressValueChanged, this, [this, generation](int done) {
+        if (generation == generation_) progress_->setValue(done);
     });
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        sweepFinished(generation);
+    });
+    watcher->setFuture(future_);
 }
 
-void MeasurementsWindow::cancelSweep() { cancel_ = true; }
+void MeasurementsWindow::cancelSweep() {
+    if (cancel_) *cancel_ = true;
+}
 
 void MeasurementsWindow::waitForSweep() {
-    if (!worker_.joinable()) return;
-    worker_.join();
-    sweepFinished();
+    if (!sweeping_) return;
+    future_.waitForFinished();
+    sweepFinished(generation_);
 }
 
-void MeasurementsWindow::sweepFinished() {
-    if (worker_.joinable()) worker_.join();  // already done: returns at once
-    if (!finished_) return;
-    finished_ = false;
-    progress_->setValue(static_cast<int>(sweepResult_.size()));
-    if (!sweepResult_.empty()) {
-        measurements_.sweep = std::move(sweepResult_);
+void MeasurementsWindow::sweepFinished(int generation) {
+    if (generation != generation_ || !sweeping_) return;
+    sweeping_ = false;
+    SweepOutcome outcome = future_.resultCount() > 0 ? future_.result() : SweepOutcome{};
+    progress_->setValue(static_cast<int>(outcome.points.size()));
+    if (!outcome.points.empty()) {
+        measurements_.sweep = std::move(outcome.points);
         measurements_.revision += 1;
     }
-    sweepResult_.clear();
     sweepButton_->setEnabled(true);
     cancelButton_->setEnabled(false);
     refreshNow();
+    if (!outcome.error.empty() && report) report(QString::fromStdString(outcome.error));
+}
+
+bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The main window closing: stop measuring at once, so that the program
+    // ends without waiting for the remaining starts.
+    if (watched == window() && event->type() == QEvent::Close) cancelSweep();
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace orvalde

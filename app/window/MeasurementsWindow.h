@@ -1,8 +1,11 @@
 #pragma once
 // "ORVALDE — Measurements": the live readout of the period meter, the two
 // plots, and "Measure all release heights" with its progress and Cancel.
-// Redraws at most ten times a second, and only when something was measured.
+// Docked in the main window beside the drawing. Redraws at most ten times a
+// second, and only when something was measured.
 
+#include <QBoxLayout>
+#include <QFuture>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,10 +13,12 @@
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
-#include <thread>
+#include <functional>
+#include <memory>
 
 #include "app/window/PlotPainter.h"
 #include "measure/Measurements.h"
+#include "measure/ReleaseHeightSweep.h"
 
 namespace orvalde {
 
@@ -34,13 +39,25 @@ public:
     // Up to date now, whatever the time.
     void refreshNow();
 
+    // Plots one above the other (beside the drawing) or side by side (below it).
+    void setSideBySide(bool sideBySide);
+
     // "Measure all release heights" on a worker thread; the points land in
-    // the measurements when it finishes (or is cancelled).
+    // the measurements when it finishes (or is cancelled). Starting while a
+    // sweep runs does nothing.
     void startSweep();
     void cancelSweep();
-    bool sweeping() const { return worker_.joinable() && !finished_; }
+    bool sweeping() const { return sweeping_; }
     // Waits for a running sweep and takes its points (for tests and tools).
     void waitForSweep();
+    // Waits for the worker without taking its points, as if its "finished"
+    // had not yet been delivered (for tests).
+    void waitForWorker() { future_.waitForFinished(); }
+
+    // Where a failed sweep is told; by default nowhere but the progress bar.
+    std::function<void(const QString&)> report;
+    // Measures one start on the worker (MeasureStart unless replaced, for tests).
+    std::function<SweepPoint(int)> measureStart;
 
     PlotView& periodView() { return *periodView_; }
     PlotView& displacementView() { return *displacementView_; }
@@ -49,12 +66,16 @@ public:
     QPushButton& sweepButton() { return *sweepButton_; }
     QPushButton& cancelButton() { return *cancelButton_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void sweepFinished();
+    void sweepFinished(int generation);
 
     Measurements& measurements_;
     PlotView* periodView_;
     PlotView* displacementView_;
+    QBoxLayout* plots_;
     QLabel* readout_;
     QProgressBar* progress_;
     QPushButton* sweepButton_;
@@ -63,10 +84,12 @@ private:
     std::uint64_t shownRevision_ = ~std::uint64_t{0};
     double lastRefresh_ = -1e9;
 
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    std::atomic<bool> finished_{false};
-    std::vector<SweepPoint> sweepResult_;  // written by the worker, read after joining
+    // Each sweep has its own cancel flag and number: a "finished" delivered
+    // late for an earlier sweep finds another number and changes nothing.
+    QFuture<SweepOutcome> future_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    int generation_ = 0;
+    bool sweeping_ = false;
 };
 
 }  // namespace orvalde

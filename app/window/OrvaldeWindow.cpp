@@ -1,6 +1,8 @@
 #include "app/window/OrvaldeWindow.h"
 
 #include <QGuiApplication>
+#include <cmath>
+#include <QCloseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -89,7 +91,20 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
     const std::vector<PixelRect> rects = surface_.takeDirtyLogicalRects();
     std::vector<QRect> qrects;
     qrects.reserve(rects.size());
-    for (const PixelRect& r : rects) qrects.emplace_back(r.x, r.y, r.width, r.height);
+    const double s = layout_.drawingScale;
+    for (const PixelRect& r : rects) {
+        if (s == 1) {
+            qrects.emplace_back(r.x, r.y, r.width, r.height);
+        } else {
+            // A pixel more around: smooth scaling reaches into the neighbours.
+            qrects.push_back(QRectF(r.x * s, r.y * s, r.width * s, r.height * s).toAlignedRect().adjusted(-1, -1, 1, 1));
+        }
+    }
+    if (s != 1) {
+        QRegion region;
+        for (const QRect& r : qrects) region += r;
+        return region;
+    }
     QRegion region;
     region.setRects(qrects.data(), static_cast<int>(qrects.size()));
     return region;
@@ -153,12 +168,79 @@ QImage OrvaldeWindow::drawingImage() const {
 void OrvaldeWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage image = drawingImage();
-    const qreal ratio = image.devicePixelRatio();
+    const double s = layout_.drawingScale;
+    const qreal ratio = image.devicePixelRatio() / s;  // device pixels of the drawing per logical pixel shown
+    if (s != 1) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Outside the smaller drawing (and under the panel) the window is plain.
+    const QRectF shown(0, 0, image.width() / ratio, image.height() / ratio);
     for (const QRect& r : event->region()) {
-        const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
-        painter.drawImage(QRectF(r), image, source);
+        const QRectF part = QRectF(r).intersected(shown);
+        if (!part.isEmpty()) {
+            const QRectF source(part.x() * ratio, part.y() * ratio, part.width() * ratio, part.height() * ratio);
+            painter.drawImage(part, image, source);
+        }
+        if (part != QRectF(r)) {
+            const QRegion rest = QRegion(r) - part.toAlignedRect();
+            for (const QRect& e : rest) painter.fillRect(e, palette().window());
+        }
         paintedArea_ += static_cast<std::uint64_t>(r.width()) * static_cast<std::uint64_t>(r.height());
     }
+}
+
+QRect OrvaldeWindow::buttonsRect() const {
+    QRect all;
+    for (int n = 1; n <= 9; ++n) all |= buttons_[static_cast<std::size_t>(n)]->geometry();
+    return all;
+}
+
+void OrvaldeWindow::dockPanel(QWidget* panel) {
+    panel_ = panel;
+    panel->setParent(this, Qt::Widget);
+    panel->setVisible(panelShown_);
+    relayout();
+}
+
+void OrvaldeWindow::setPanelShown(bool shown) {
+    panelShown_ = shown && !panel_.isNull();
+    relayout();
+    if (panel_) panel_->setVisible(panelShown_);
+}
+
+void OrvaldeWindow::relayout() {
+    const Constants& k = form_->sim().constants;
+    const QRect buttons = buttonsRect();
+    PanelLayoutInput in;
+    in.clientWidth = width();
+    in.clientHeight = height();
+    in.pictureWidth = std::abs(surface_.worldToLogicalX(k.worldHalfWidth) - surface_.worldToLogicalX(-k.worldHalfWidth));
+    in.pictureHeight =
+        std::abs(surface_.worldToLogicalY(-k.worldHalfHeight) - surface_.worldToLogicalY(k.worldHalfHeight));
+    if (!std::isfinite(in.pictureWidth) || !std::isfinite(in.pictureHeight)) in.pictureWidth = in.pictureHeight = 0;
+    in.buttonsRight = buttons.right() + 1;
+    in.buttonsBottom = buttons.bottom() + 1;
+    in.shown = panelShown_;
+    const PanelLayout next = LayOutPanel(in);
+    const bool rescaled = next.drawingScale != layout_.drawingScale;
+    layout_ = next;
+    if (panel_ && panelShown_) {
+        const LayoutRect& p = layout_.panel;
+        panel_->setGeometry(QRectF(p.x, p.y, p.width, p.height).toAlignedRect());
+    }
+    if (rescaled) {
+        xthesi_.setViewScale(layout_.drawingScale);
+        update();
+    }
+}
+
+void OrvaldeWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the lesson: nothing ticks on behind a hidden
+    // window, and the windows that belong to it go with it.
+    timer1_.setEnabled(false);
+    timer2_.setEnabled(false);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) child->close();
+    }
+    QWidget::closeEvent(event);
 }
 
 void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
@@ -166,6 +248,7 @@ void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
     // The drawing only ever grows with the window, so a resize loses nothing.
     surface_.ensureSize(width(), height());
     surface_.takeDirtyRects();
+    relayout();
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMargins>
+#include <QPointer>
 #include <QRegion>
 #include <QScrollBar>
 #include <QWidget>
@@ -16,6 +17,7 @@
 
 #include "app/OrvaldeForm.h"
 #include "app/window/CommandButton.h"
+#include "measure/PanelLayout.h"
 #include "surface/qt/QtMessageBox.h"
 #include "surface/qt/QtScrollBar.h"
 #include "surface/qt/QtTimer.h"
@@ -52,6 +54,15 @@ public:
     // until the surface next grows.
     QImage drawingImage() const;
 
+    // A panel docked beside the drawing (see PanelLayout); the window takes
+    // it as a child. While it shows, the drawing is shown smaller.
+    void dockPanel(QWidget* panel);
+    void setPanelShown(bool shown);
+    bool panelShown() const { return panelShown_; }
+    const PanelLayout& layout() const { return layout_; }
+    // The nine buttons' extent, in logical pixels.
+    QRect buttonsRect() const;
+
     // Logical pixels copied to the screen by paint events so far.
     std::uint64_t paintedArea() const { return paintedArea_; }
 
@@ -68,9 +79,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void repaintChanged();
+    void relayout();
     QSize screenSize() const;
     QMargins frame();
 
@@ -85,6 +98,9 @@ private:
     QtMessageBox messages_;
     std::unique_ptr<OrvaldeForm> form_;
     std::uint64_t paintedArea_ = 0;
+    QPointer<QWidget> panel_;
+    bool panelShown_ = false;
+    PanelLayout layout_;
 };
 
 }  // namespace orvalde

@@ -7,8 +7,8 @@
 namespace orvalde {
 namespace {
 
-constexpr double kTitlePixels = 22, kLabelPixels = 18, kTickPixels = 16;
-constexpr double kLineWidth = 3.5, kMarkerSize = 13;
+constexpr double kTitlePixels = 17, kLabelPixels = 14, kTickPixels = 13;
+constexpr double kLineWidth = 3, kMarkerSize = 11;
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
@@ -157,7 +157,7 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
 }
 
 PlotView::PlotView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(480, 320);
+    setMinimumSize(240, 160);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
