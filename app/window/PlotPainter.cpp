@@ -8,7 +8,7 @@ namespace orvalde {
 namespace {
 
 constexpr double kTitlePixels = 17, kLabelPixels = 14, kTickPixels = 13;
-constexpr double kLineWidth = 3, kMarkerSize = 11;
+constexpr double kLineWidth = 3.5, kMarkerSize = 11;
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 

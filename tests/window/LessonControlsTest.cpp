@@ -25,7 +25,7 @@ class Lesson : public ::testing::Test {
 protected:
     Lesson() { EnsureQtApplication(); }
     void SetUp() override {
-        window = std::make_unique<OrvaldeWindow>(QSize(1000, 600));
+        window = std::make_unique<OrvaldeWindow>(QSize(1366, 768));  // a classroom screen: the panel beside the drawing
         lesson = std::make_unique<LessonControls>(*window);
         lesson->report = [this](const QString& message) { reported.push_back(message); };
         window->start();
@@ -174,7 +174,7 @@ TEST_F(Lesson, PanelShowsBothPlotsWithPoints) {
     StartBoth();
     Fire(400);  // two periods and more of every bob
     MeasurementsWindow& panel = lesson->panel();
-    panel.show();
+    lesson->toggleMeasurements();
     panel.startSweep();
     panel.waitForSweep();
     EXPECT_EQ(lesson->measurements().sweep.size(), 25u);
