@@ -2,10 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
+#include <system_error>
 
 #include "measure/MeasurementPlots.h"
 
@@ -14,6 +13,8 @@ namespace {
 
 // The scroll bar's range: every start a user can choose.
 constexpr int kFirstStart = -120, kLastStart = 0;
+// How often the progress bar follows a running sweep.
+constexpr int kSweepPollMs = 50;
 
 }  // namespace
 
@@ -72,12 +73,14 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
         if (isVisible()) refreshIfDue(steadySeconds());
     });
     refreshTimer_.start();
+    sweepPoll_.setInterval(kSweepPollMs);
+    connect(&sweepPoll_, &QTimer::timeout, this, [this] { pollSweep(); });
     refreshNow();
 }
 
 MeasurementsWindow::~MeasurementsWindow() {
-    if (cancel_) *cancel_ = true;
-    future_.waitForFinished();
+    cancelSweep();
+    joinWorker();
 }
 
 void MeasurementsWindow::setSideBySide(bool sideBySide) {
@@ -105,52 +108,65 @@ void MeasurementsWindow::refreshNow() {
 
 void MeasurementsWindow::startSweep() {
     if (sweeping_) {
-        if (!future_.isFinished()) return;  // one sweep at a time
-        sweepFinished(generation_);         // done, but its "finished" is still queued
+        if (!run_->finished.load()) return;  // one sweep at a time
+        sweepFinished();                     // done, but not yet taken
     }
-    const int generation = ++generation_;
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    auto run = std::make_unique<SweepRun>();
+    // The worker shares nothing with the panel but its SweepRun; each start
+    // runs in its own program instance.
+    try {
+        worker_ = std::thread([run = run.get(), measure = measureStart] {
+            try {
+                run->outcome = RunSweep(
+                    SweepStarts(kFirstStart, kLastStart), [run] { return run->cancel.load(); },
+                    [run](int done, int) { run->done.store(done); }, measure);
+            } catch (const std::exception& e) {  // RunSweep catches the starts' own; this is memory
+                run->outcome.error = std::string("The sweep failed: ") + e.what();
+            }
+            run->finished.store(true);
+        });
+    } catch (const std::system_error& e) {
+        if (report) report(QString("The sweep could not start: %1").arg(e.what()));
+        return;
+    }
+    run_ = std::move(run);
     sweeping_ = true;
     progress_->setValue(0);
     sweepButton_->setEnabled(false);
     cancelButton_->setEnabled(true);
-
-    // The worker shares nothing with the panel but its own cancel flag and
-    // the progress it reports through the future; each start runs in its own
-    // program instance.
-    future_ = QtConcurrent::run(
-        [cancel = cancel_, measure = measureStart](QPromise<SweepOutcome>& promise) {
-            const std::vector<int> starts = SweepStarts(kFirstStart, kLastStart);
-            promise.setProgressRange(0, static_cast<int>(starts.size()));
-            promise.addResult(RunSweep(
-                starts, [&cancel] { return cancel->load(); },
-                [&promise](int done, int) { promise.setProgressValue(done); }, measure));
-        });
-    auto* watcher = new QFutureWatcher<SweepOutcome>(this);
-    connect(watcher, &QFutureWatcherBase::progressValueChanged, this, [this, generation](int done) {
-        if (generation == generation_) progress_->setValue(done);
-    });
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
-        watcher->deleteLater();
-        sweepFinished(generation);
-    });
-    watcher->setFuture(future_);
+    sweepPoll_.start();
 }
 
 void MeasurementsWindow::cancelSweep() {
-    if (cancel_) *cancel_ = true;
+    if (run_) run_->cancel = true;
 }
+
+void MeasurementsWindow::joinWorker() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void MeasurementsWindow::waitForWorker() { joinWorker(); }
 
 void MeasurementsWindow::waitForSweep() {
     if (!sweeping_) return;
-    future_.waitForFinished();
-    sweepFinished(generation_);
+    sweepFinished();
 }
 
-void MeasurementsWindow::sweepFinished(int generation) {
-    if (generation != generation_ || !sweeping_) return;
+void MeasurementsWindow::pollSweep() {
+    if (!sweeping_) return;
+    if (run_->finished.load()) {
+        sweepFinished();
+    } else {
+        progress_->setValue(run_->done.load());
+    }
+}
+
+void MeasurementsWindow::sweepFinished() {
+    if (!sweeping_) return;
+    joinWorker();
+    sweepPoll_.stop();
     sweeping_ = false;
-    SweepOutcome outcome = future_.resultCount() > 0 ? future_.result() : SweepOutcome{};
+    SweepOutcome outcome = std::move(run_->outcome);
     progress_->setValue(static_cast<int>(outcome.points.size()));
     if (!outcome.points.empty()) {
         measurements_.sweep = std::move(outcome.points);

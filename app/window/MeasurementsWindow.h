@@ -5,7 +5,6 @@
 // second, and only when something was measured.
 
 #include <QBoxLayout>
-#include <QFuture>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/window/PlotPainter.h"
 #include "measure/Measurements.h"
@@ -42,9 +42,9 @@ public:
     // Plots one above the other (beside the drawing) or side by side (below it).
     void setSideBySide(bool sideBySide);
 
-    // "Measure all release heights" on a worker thread; the points land in
-    // the measurements when it finishes (or is cancelled). Starting while a
-    // sweep runs does nothing.
+    // "Measure all release heights" on a worker thread the panel owns; the
+    // points land in the measurements when it finishes (or is cancelled).
+    // Starting while a sweep runs does nothing.
     void startSweep();
     void cancelSweep();
     bool sweeping() const { return sweeping_; }
@@ -52,7 +52,7 @@ public:
     void waitForSweep();
     // Waits for the worker without taking its points, as if its "finished"
     // had not yet been delivered (for tests).
-    void waitForWorker() { future_.waitForFinished(); }
+    void waitForWorker();
 
     // Where a failed sweep is told; by default nowhere but the progress bar.
     std::function<void(const QString&)> report;
@@ -70,7 +70,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void sweepFinished(int generation);
+    // The GUI thread looks at the worker's state on a timer: no event
+    // crosses threads, so every hand-over is an atomic or the join, which
+    // ThreadSanitizer sees.
+    void pollSweep();
+    void sweepFinished();
+    void joinWorker();
 
     Measurements& measurements_;
     PlotView* periodView_;
@@ -84,11 +89,18 @@ private:
     std::uint64_t shownRevision_ = ~std::uint64_t{0};
     double lastRefresh_ = -1e9;
 
-    // Each sweep has its own cancel flag and number: a "finished" delivered
-    // late for an earlier sweep finds another number and changes nothing.
-    QFuture<SweepOutcome> future_;
-    std::shared_ptr<std::atomic<bool>> cancel_;
-    int generation_ = 0;
+    // What one sweep shares with its worker. The outcome is written before
+    // `finished` is set and read only after the join; each sweep has its own,
+    // so nothing of an earlier sweep can reach a later one.
+    struct SweepRun {
+        std::atomic<bool> cancel{false};
+        std::atomic<int> done{0};
+        std::atomic<bool> finished{false};
+        SweepOutcome outcome;
+    };
+    std::unique_ptr<SweepRun> run_;
+    std::thread worker_;
+    QTimer sweepPoll_;
     bool sweeping_ = false;
 };
 
