@@ -87,27 +87,36 @@ void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
 }
 
 QRegion OrvaldeWindow::takeDirtyRegion() {
+    if (layout_.drawingScale != 1) {
+        // The smaller copy follows the drawing where it changed; what it
+        // redid is what the screen needs.
+        const bool fresh = syncScaled();
+        QRegion region;
+        const double ratio = surface_.devicePixelRatio();
+        for (const PixelRect& r : surface_.takeDirtyRects()) {
+            const PixelRect redone = fresh ? PixelRect{} : scaled_.update(surface_.image(), r);
+            if (!redone.empty()) {
+                region += QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
+                              .toAlignedRect();
+            }
+        }
+        if (fresh) region = rect();
+        return region;
+    }
     // The bands of rectangles do not overlap, so QRegion takes them as they are.
     const std::vector<PixelRect> rects = surface_.takeDirtyLogicalRects();
     std::vector<QRect> qrects;
     qrects.reserve(rects.size());
-    const double s = layout_.drawingScale;
-    for (const PixelRect& r : rects) {
-        if (s == 1) {
-            qrects.emplace_back(r.x, r.y, r.width, r.height);
-        } else {
-            // A pixel more around: smooth scaling reaches into the neighbours.
-            qrects.push_back(QRectF(r.x * s, r.y * s, r.width * s, r.height * s).toAlignedRect().adjusted(-1, -1, 1, 1));
-        }
-    }
-    if (s != 1) {
-        QRegion region;
-        for (const QRect& r : qrects) region += r;
-        return region;
-    }
+    for (const PixelRect& r : rects) qrects.emplace_back(r.x, r.y, r.width, r.height);
     QRegion region;
     region.setRects(qrects.data(), static_cast<int>(qrects.size()));
     return region;
+}
+
+bool OrvaldeWindow::syncScaled() {
+    if (scaled_.matches(surface_.image(), layout_.drawingScale)) return false;
+    scaled_.reset(surface_.image(), layout_.drawingScale);
+    return true;
 }
 
 void OrvaldeWindow::repaintChanged() {
@@ -167,10 +176,11 @@ QImage OrvaldeWindow::drawingImage() const {
 
 void OrvaldeWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage image = drawingImage();
-    const double s = layout_.drawingScale;
-    const qreal ratio = image.devicePixelRatio() / s;  // device pixels of the drawing per logical pixel shown
-    if (s != 1) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // While the panel takes room, the smaller copy is shown pixel for pixel.
+    if (layout_.drawingScale != 1) syncScaled();
+    const PixelImage& pixels = layout_.drawingScale != 1 ? scaled_.image() : surface_.image();
+    const QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGB32);
+    const qreal ratio = surface_.devicePixelRatio();
     // Outside the smaller drawing (and under the panel) the window is plain.
     const QRectF shown(0, 0, image.width() / ratio, image.height() / ratio);
     for (const QRect& r : event->region()) {
@@ -248,6 +258,7 @@ void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
     // The drawing only ever grows with the window, so a resize loses nothing.
     surface_.ensureSize(width(), height());
     surface_.takeDirtyRects();
+    scaled_ = ScaledCopy();  // made afresh from the whole drawing
     relayout();
     update();
 }

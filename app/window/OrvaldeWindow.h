@@ -18,6 +18,7 @@
 #include "app/OrvaldeForm.h"
 #include "app/window/CommandButton.h"
 #include "measure/PanelLayout.h"
+#include "surface/raster/ScaledCopy.h"
 #include "surface/qt/QtMessageBox.h"
 #include "surface/qt/QtScrollBar.h"
 #include "surface/qt/QtTimer.h"
@@ -84,6 +85,9 @@ protected:
 private:
     void repaintChanged();
     void relayout();
+    // Builds the smaller copy afresh if the scale or the drawing's size
+    // changed; returns whether it did.
+    bool syncScaled();
     QSize screenSize() const;
     QMargins frame();
 
@@ -101,6 +105,7 @@ private:
     QPointer<QWidget> panel_;
     bool panelShown_ = false;
     PanelLayout layout_;
+    ScaledCopy scaled_;  // the drawing at layout_.drawingScale, while that is not 1
 };
 
 }  // namespace orvalde
