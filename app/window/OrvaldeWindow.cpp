@@ -91,17 +91,22 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
         // The smaller copy follows the drawing where it changed; what it
         // redid is what the screen needs.
         const bool fresh = syncScaled();
-        QRegion region;
         const double ratio = surface_.devicePixelRatio();
+        std::vector<QRegion> parts;
         for (const PixelRect& r : surface_.takeDirtyRects()) {
             const PixelRect redone = fresh ? PixelRect{} : scaled_.update(surface_.image(), r);
             if (!redone.empty()) {
-                region += QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
-                              .toAlignedRect();
+                parts.emplace_back(QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
+                                       .toAlignedRect());
             }
         }
-        if (fresh) region = rect();
-        return region;
+        if (fresh) return rect();
+        // Neighbours overlap by a pixel; joined in pairs, the union costs
+        // n log n instead of n squared.
+        for (std::size_t step = 1; step < parts.size(); step *= 2) {
+            for (std::size_t i = 0; i + step < parts.size(); i += 2 * step) parts[i] += parts[i + step];
+        }
+        return parts.empty() ? QRegion() : parts.front();
     }
     // The bands of rectangles do not overlap, so QRegion takes them as they are.
     const std::vector<PixelRect> rects = surface_.takeDirtyLogicalRects();

@@ -78,34 +78,39 @@ PixelRect ScaledCopy::update(const PixelImage& source, PixelRect changed) {
     rows_.covering(y0, y1, &top, &bottom);
     if (left >= right || top >= bottom) return {};
 
-    // Across first, for every source row the copy's rows in [top, bottom) read.
-    const int firstRow = rows_.first[static_cast<std::size_t>(top)];
-    const int lastRow = rows_.first[static_cast<std::size_t>(bottom - 1)] + rows_.count[static_cast<std::size_t>(bottom - 1)];
+    // Down first, over every source column the copy's columns in
+    // [left, right) read: the same weights for the whole row, so this loop
+    // runs on vectors. Then across, within that one row.
+    const int from = columns_.first[static_cast<std::size_t>(left)];
+    const int to = columns_.first[static_cast<std::size_t>(right - 1)] + columns_.count[static_cast<std::size_t>(right - 1)];
+    const auto span = static_cast<std::size_t>(to - from);
     const int width = right - left;
-    band_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(lastRow - firstRow));
-    for (int y = firstRow; y < lastRow; ++y) {
-        const std::uint32_t* in = source.row(y);
-        std::uint32_t* out = band_.data() + static_cast<std::size_t>(y - firstRow) * static_cast<std::size_t>(width);
-        for (int t = left; t < right; ++t) {
-            const auto ti = static_cast<std::size_t>(t);
-            const std::uint32_t* w = columns_.weight.data() + columns_.offset[ti];
-            const std::uint32_t* p = in + columns_.first[ti];
-            Sum sum;
-            for (int i = 0; i < columns_.count[ti]; ++i) sum.add(p[i], w[i]);
-            out[t - left] = sum.pixel();
-        }
-    }
-    // Then down.
+    rb_.resize(span);
+    ag_.resize(span);
+    line_.resize(span);
     for (int t = top; t < bottom; ++t) {
         const auto ti = static_cast<std::size_t>(t);
-        const std::uint32_t* w = rows_.weight.data() + rows_.offset[ti];
-        const std::uint32_t* in = band_.data() + static_cast<std::size_t>(rows_.first[ti] - firstRow) * static_cast<std::size_t>(width);
+        std::fill(rb_.begin(), rb_.end(), 0x00800080u);
+        std::fill(ag_.begin(), ag_.end(), 0x00800080u);
+        for (int i = 0; i < rows_.count[ti]; ++i) {
+            const std::uint32_t w = rows_.weight[static_cast<std::size_t>(rows_.offset[ti] + i)];
+            const std::uint32_t* __restrict in = source.row(rows_.first[ti] + i) + from;
+            std::uint32_t* __restrict rb = rb_.data();
+            std::uint32_t* __restrict ag = ag_.data();
+            for (std::size_t x = 0; x < span; ++x) {
+                rb[x] += (in[x] & kLanes) * w;
+                ag[x] += ((in[x] >> 8) & kLanes) * w;
+            }
+        }
+        for (std::size_t x = 0; x < span; ++x) line_[x] = ((rb_[x] >> 8) & kLanes) | (ag_[x] & ~kLanes);
         std::uint32_t* out = copy_.row(t) + left;
-        const int n = rows_.count[ti];
-        for (int x = 0; x < width; ++x) {
+        for (int c = left; c < right; ++c) {
+            const auto ci = static_cast<std::size_t>(c);
+            const std::uint32_t* w = columns_.weight.data() + columns_.offset[ci];
+            const std::uint32_t* p = line_.data() + (columns_.first[ci] - from);
             Sum sum;
-            for (int i = 0; i < n; ++i) sum.add(in[static_cast<std::size_t>(i) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)], w[i]);
-            out[x] = sum.pixel();
+            for (int k = 0; k < columns_.count[ci]; ++k) sum.add(p[k], w[k]);
+            out[c - left] = sum.pixel();
         }
     }
     return {left, top, width, bottom - top};

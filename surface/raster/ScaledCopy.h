@@ -41,7 +41,9 @@ private:
     double scale_ = 0;
     int sourceWidth_ = 0, sourceHeight_ = 0;
     Taps columns_, rows_;
-    std::vector<std::uint32_t> band_;  // source rows averaged across, for one update
+    // One row of the copy averaged down, before it is averaged across:
+    // two channels in each lane word, then as pixels.
+    std::vector<std::uint32_t> rb_, ag_, line_;
 };
 
 }  // namespace orvalde
