@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QResizeEvent>
+#include <algorithm>
 #include <QVBoxLayout>
 #include <system_error>
 
@@ -176,6 +178,14 @@ void MeasurementsWindow::sweepFinished() {
     cancelButton_->setEnabled(false);
     refreshNow();
     if (!outcome.error.empty() && report) report(QString::fromStdString(outcome.error));
+}
+
+void MeasurementsWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A label fixed in both directions is not laid out again for each new
+    // text; its width follows the panel's here instead.
+    const QMargins m = layout()->contentsMargins();
+    readout_->setFixedWidth(std::max(0, width() - m.left() - m.right()));
 }
 
 bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -68,6 +68,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The GUI thread looks at the worker's state on a timer: no event

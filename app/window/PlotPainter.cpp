@@ -134,13 +134,15 @@ void PaintPlotData(QPainter& p, const QRectF& area, const PlotModel& plot) {
     for (const PlotSeries& s : plot.series) {
         if (s.style == SeriesStyle::Line) {
             if (s.points.size() < 2) continue;
-            // Separate segments: a thick antialiased polyline of many points
-            // is stroked as one self-overlapping outline, many times slower.
+            // About one point per pixel column is all a line can show. Drawn
+            // as separate segments: a thick antialiased polyline of many
+            // points is stroked as one self-overlapping outline, slower.
+            const std::vector<PlotPoint> shown = ThinToColumns(s.points, plot.x.min, plot.x.max, box.width());
             std::vector<QLineF> segments;
-            segments.reserve(s.points.size());
-            QPointF from(map.x(s.points[0].x), map.y(s.points[0].y));
-            for (std::size_t i = 1; i < s.points.size(); ++i) {
-                const QPointF to(map.x(s.points[i].x), map.y(s.points[i].y));
+            segments.reserve(shown.size());
+            QPointF from(map.x(shown[0].x), map.y(shown[0].y));
+            for (std::size_t i = 1; i < shown.size(); ++i) {
+                const QPointF to(map.x(shown[i].x), map.y(shown[i].y));
                 segments.emplace_back(from, to);
                 from = to;
             }
