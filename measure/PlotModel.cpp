@@ -55,4 +55,25 @@ std::string TickText(double value, double step, std::string_view decimalSeparato
     return out;
 }
 
+std::vector<PlotPoint> ThinToColumns(const std::vector<PlotPoint>& points, double xMin, double xMax, double pixels) {
+    if (points.size() <= 2 || !(xMax > xMin) || !(pixels >= 1)) return points;
+    const double perX = pixels / (xMax - xMin);
+    std::vector<PlotPoint> out;
+    out.reserve(static_cast<std::size_t>(2 * pixels) + 2);
+    out.push_back(points.front());
+    std::size_t i = 1;
+    while (i + 1 < points.size()) {
+        const double column = std::floor((points[i].x - xMin) * perX);
+        std::size_t low = i, high = i;
+        for (++i; i + 1 < points.size() && std::floor((points[i].x - xMin) * perX) == column; ++i) {
+            if (points[i].y < points[low].y) low = i;
+            if (points[i].y > points[high].y) high = i;
+        }
+        out.push_back(points[std::min(low, high)]);
+        if (low != high) out.push_back(points[std::max(low, high)]);
+    }
+    out.push_back(points.back());
+    return out;
+}
+
 }  // namespace orvalde

@@ -50,6 +50,11 @@ std::vector<double> NiceTicks(double low, double high, int maxTicks);
 // An axis whose range is its outermost ticks.
 PlotAxis NiceAxis(std::string label, double low, double high, int maxTicks = 8);
 
+// A line's points thinned to what `pixels` columns across [xMin, xMax] can
+// show: in each column the lowest and the highest point, in their order, so
+// that no peak is cut; the first and the last point always stay.
+std::vector<PlotPoint> ThinToColumns(const std::vector<PlotPoint>& points, double xMin, double xMax, double pixels);
+
 // Tick text without trailing zeros: "0", "2.5", "-10"; "2,5" with the
 // separator ",".
 std::string TickText(double value, double step, std::string_view decimalSeparator = ".");

@@ -1,5 +1,7 @@
 #include "measure/ReleaseHeightSweep.h"
 
+#include <exception>
+
 #include "app/HeadlessOrvalde.h"
 #include "measure/ProgramMeter.h"
 #include "surface/NullSurface.h"
@@ -66,6 +68,26 @@ std::vector<SweepPoint> MeasureReleaseHeights(const std::vector<int>& starts, co
         if (progress) progress(static_cast<int>(points.size()), total);
     }
     return points;
+}
+
+SweepOutcome RunSweep(const std::vector<int>& starts, const std::function<bool()>& cancelled,
+                      const std::function<void(int, int)>& progress, const std::function<SweepPoint(int)>& measure) {
+    SweepOutcome outcome;
+    const int total = static_cast<int>(starts.size());
+    for (int start : starts) {
+        if (cancelled && cancelled()) break;
+        try {
+            outcome.points.push_back(measure ? measure(start) : MeasureStart(start));
+        } catch (const std::exception& e) {
+            outcome.error = "Measuring from the start " + std::to_string(start) + " failed: " + e.what();
+            break;
+        } catch (...) {
+            outcome.error = "Measuring from the start " + std::to_string(start) + " failed.";
+            break;
+        }
+        if (progress) progress(static_cast<int>(outcome.points.size()), total);
+    }
+    return outcome;
 }
 
 }  // namespace orvalde

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "measure/SweepPoint.h"
@@ -29,5 +30,17 @@ SweepPoint MeasureStart(int start, int periods = kSweepPeriods);
 // the sweep stops early, returning what it has, once `cancel` is set.
 std::vector<SweepPoint> MeasureReleaseHeights(const std::vector<int>& starts, const std::atomic<bool>& cancel,
                                               const std::function<void(int, int)>& progress = {});
+
+// A sweep as a worker thread runs it: it never throws. A start that fails
+// ends the sweep with the points measured before it and the reason.
+struct SweepOutcome {
+    std::vector<SweepPoint> points;
+    std::string error;  // empty when every start measured (or it was cancelled)
+};
+
+// `measure` stands in for MeasureStart when given.
+SweepOutcome RunSweep(const std::vector<int>& starts, const std::function<bool()>& cancelled,
+                      const std::function<void(int, int)>& progress = {},
+                      const std::function<SweepPoint(int)>& measure = {});
 
 }  // namespace orvalde

@@ -28,6 +28,13 @@ for preset in dev asan; do
   ctest --preset "$preset" -j "$jobs"
 done
 
+# The sweep's worker thread beside the animating window, and a close in the
+# middle of a sweep, under ThreadSanitizer (the tsan test preset's subset).
+echo "== tsan build and the thread tests"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j "$jobs"
+ctest --preset tsan
+
 echo "== release build and package"
 cmake --preset release -DORVALDE_BUILD_BENCH=ON >/dev/null
 cmake --build --preset release -j "$jobs"

@@ -6,8 +6,8 @@
 //   orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--lang CODE] [--start X0]
 //                    [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]
 //
-// --sweep measures all release heights; --panel writes the measurements
-// panel instead of the main window.
+// --sweep measures all release heights; --panel shows the measurements panel
+// beside the drawing.
 
 #include <QApplication>
 #include <QImage>
@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--lang CODE] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]\n"
     "  Runs the actions in the order given after start-up and writes the window as PNG\n"
     "  (--drawing-only: just the drawing, at device pixels, without the controls;\n"
-    "  --panel: the measurements panel instead; --sweep: measure all release heights;\n"
+    "  --panel: with the measurements panel shown; --sweep: measure all release heights;\n"
     "  --lang: the language of the window's texts, en by default).\n"
     "  WxH: window size, each side from 100 to 10000 (default 1280x720)\n"
     "  X0: scroll-bar position; N: number of ticks, from 0 to 1000000\n";
@@ -104,10 +104,9 @@ int main(int argc, char** argv) {
         drawing.setDevicePixelRatio(1.0);
         saved = drawing.save(out, "PNG");
     } else if (args->panel) {
-        lesson.panel().show();
-        lesson.panel().refreshNow();
+        lesson.toggleMeasurements();
         QApplication::processEvents();
-        saved = lesson.panel().grab().save(out, "PNG");
+        saved = window.grab().save(out, "PNG");
     } else {
         saved = window.grab().save(out, "PNG");
     }

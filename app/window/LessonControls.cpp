@@ -29,8 +29,8 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-std::unique_ptr<QWidget> BuildHelpWindow() {
-    auto help = std::make_unique<QWidget>(nullptr, Qt::Window);
+QWidget* BuildHelpWindow(QWidget* owner) {
+    auto* help = new QWidget(owner, Qt::Window);
     help->setWindowTitle(Q(HelpTitle()));
     QString html = "<h2>" + Q(Shown("The buttons")).toHtmlEscaped() + "</h2><table cellspacing='6'>";
     for (const HelpEntry& e : HelpButtons()) {
@@ -40,13 +40,13 @@ std::unique_ptr<QWidget> BuildHelpWindow() {
             "</h2><p>";
     for (const HelpEntry& e : HelpKeys()) html += Q(e.title + ": " + e.text).toHtmlEscaped() + "<br>";
     html += Q(HelpMenuText()).toHtmlEscaped() + "</p>";
-    auto* text = new QLabel(html, help.get());
+    auto* text = new QLabel(html, help);
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
     QFont font = text->font();
     font.setPixelSize(18);
     text->setFont(font);
-    auto* layout = new QVBoxLayout(help.get());
+    auto* layout = new QVBoxLayout(help);
     layout->addWidget(text);
     help->resize(900, 700);
     return help;
@@ -161,6 +161,8 @@ LessonControls::~LessonControls() {
         if (QPushButton* button = window_.button(n)) button->removeEventFilter(this);
     }
     window_.scrollBar()->removeEventFilter(this);
+    delete panel_.data();
+    delete help_.data();
     window_.removeEventFilter(this);
 }
 
@@ -178,9 +180,12 @@ void LessonControls::updateAccessibleTexts() {
 
 MeasurementsWindow& LessonControls::panel() {
     if (!panel_) {
-        panel_ = std::make_unique<MeasurementsWindow>(lesson_.measurements());
+        panel_ = new MeasurementsWindow(lesson_.measurements());
         panel_->sweepStarts = [this] { return lesson_.sweepStarts(); };
-        panel_->installEventFilter(this);  // the keys work from the panel too
+        panel_->report = [this](const QString& message) { report(message); };
+        window_.dockPanel(panel_);
+        window_.installEventFilter(panel_);  // a close cancels its sweep
+        panel_->installEventFilter(this);    // the keys work from the panel too
         for (QAbstractButton* b : panel_->findChildren<QAbstractButton*>()) b->installEventFilter(this);
     }
     return *panel_;
@@ -217,17 +222,15 @@ void LessonControls::startAgain() {
 
 void LessonControls::toggleMeasurements() {
     MeasurementsWindow& p = panel();
-    if (p.isVisible()) {
-        p.hide();
-    } else {
-        p.refreshNow();
-        p.show();
-        p.raise();
-    }
+    const bool show = !window_.panelShown();
+    if (show) p.refreshNow();
+    window_.setPanelShown(show);
+    p.setSideBySide(window_.layout().below);
+    if (!show) window_.setFocus();  // the keys stay with the window
 }
 
 void LessonControls::showHelp() {
-    if (!help_) help_ = BuildHelpWindow();
+    if (!help_) help_ = BuildHelpWindow(&window_);
     help_->show();
     help_->raise();
 }

@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -61,7 +62,7 @@ public:
 
     const Measurements& measurements() const { return lesson_.measurements(); }
     MeasurementsWindow& panel();
-    QWidget* helpWindow() const { return help_.get(); }
+    QWidget* helpWindow() const { return help_.data(); }
     bool paused() const { return lesson_.paused(); }
     Lesson& lesson() { return lesson_; }
 
@@ -80,8 +81,10 @@ private:
 
     OrvaldeWindow& window_;
     Lesson lesson_;
-    std::unique_ptr<MeasurementsWindow> panel_;
-    std::unique_ptr<QWidget> help_;
+    // Both belong to the window (so they close with it); the lesson deletes
+    // them first when it goes, since the panel shows the lesson's meter.
+    QPointer<MeasurementsWindow> panel_;
+    QPointer<QWidget> help_;
     std::unique_ptr<ReadableOverlay> overlay_;
     QTimer spokenTimer_;
 };

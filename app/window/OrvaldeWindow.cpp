@@ -1,6 +1,8 @@
 #include "app/window/OrvaldeWindow.h"
 
 #include <QGuiApplication>
+#include <cmath>
+#include <QCloseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -106,6 +108,27 @@ void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
 }
 
 QRegion OrvaldeWindow::takeDirtyRegion() {
+    if (layout_.drawingScale != 1) {
+        // The smaller copy follows the drawing where it changed; what it
+        // redid is what the screen needs.
+        const bool fresh = syncScaled();
+        const double ratio = surface_.devicePixelRatio();
+        std::vector<QRegion> parts;
+        for (const PixelRect& r : surface_.takeDirtyRects()) {
+            const PixelRect redone = fresh ? PixelRect{} : scaled_.update(surface_.image(), r);
+            if (!redone.empty()) {
+                parts.emplace_back(QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
+                                       .toAlignedRect());
+            }
+        }
+        if (fresh) return rect();
+        // Neighbours overlap by a pixel; joined in pairs, the union costs
+        // n log n instead of n squared.
+        for (std::size_t step = 1; step < parts.size(); step *= 2) {
+            for (std::size_t i = 0; i + step < parts.size(); i += 2 * step) parts[i] += parts[i + step];
+        }
+        return parts.empty() ? QRegion() : parts.front();
+    }
     // The bands of rectangles do not overlap, so QRegion takes them as they are.
     const std::vector<PixelRect> rects = surface_.takeDirtyLogicalRects();
     std::vector<QRect> qrects;
@@ -114,6 +137,12 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
     QRegion region;
     region.setRects(qrects.data(), static_cast<int>(qrects.size()));
     return region;
+}
+
+bool OrvaldeWindow::syncScaled() {
+    if (scaled_.matches(surface_.image(), layout_.drawingScale)) return false;
+    scaled_.reset(surface_.image(), layout_.drawingScale);
+    return true;
 }
 
 void OrvaldeWindow::repaintChanged() {
@@ -173,13 +202,81 @@ QImage OrvaldeWindow::drawingImage() const {
 
 void OrvaldeWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage image = drawingImage();
-    const qreal ratio = image.devicePixelRatio();
+    // While the panel takes room, the smaller copy is shown pixel for pixel.
+    if (layout_.drawingScale != 1) syncScaled();
+    const PixelImage& pixels = layout_.drawingScale != 1 ? scaled_.image() : surface_.image();
+    const QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGB32);
+    const qreal ratio = surface_.devicePixelRatio();
+    // Outside the smaller drawing (and under the panel) the window is plain.
+    const QRectF shown(0, 0, image.width() / ratio, image.height() / ratio);
     for (const QRect& r : event->region()) {
-        const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
-        painter.drawImage(QRectF(r), image, source);
+        const QRectF part = QRectF(r).intersected(shown);
+        if (!part.isEmpty()) {
+            const QRectF source(part.x() * ratio, part.y() * ratio, part.width() * ratio, part.height() * ratio);
+            painter.drawImage(part, image, source);
+        }
+        if (part != QRectF(r)) {
+            const QRegion rest = QRegion(r) - part.toAlignedRect();
+            for (const QRect& e : rest) painter.fillRect(e, palette().window());
+        }
         paintedArea_ += static_cast<std::uint64_t>(r.width()) * static_cast<std::uint64_t>(r.height());
     }
+}
+
+QRect OrvaldeWindow::buttonsRect() const {
+    QRect all;
+    for (int n = 1; n <= 9; ++n) all |= buttons_[static_cast<std::size_t>(n)]->geometry();
+    return all;
+}
+
+void OrvaldeWindow::dockPanel(QWidget* panel) {
+    panel_ = panel;
+    panel->setParent(this, Qt::Widget);
+    panel->setVisible(panelShown_);
+    relayout();
+}
+
+void OrvaldeWindow::setPanelShown(bool shown) {
+    panelShown_ = shown && !panel_.isNull();
+    relayout();
+    if (panel_) panel_->setVisible(panelShown_);
+}
+
+void OrvaldeWindow::relayout() {
+    const Constants& k = form_->sim().constants;
+    const QRect buttons = buttonsRect();
+    PanelLayoutInput in;
+    in.clientWidth = width();
+    in.clientHeight = height();
+    in.pictureWidth = std::abs(surface_.worldToLogicalX(k.worldHalfWidth) - surface_.worldToLogicalX(-k.worldHalfWidth));
+    in.pictureHeight =
+        std::abs(surface_.worldToLogicalY(-k.worldHalfHeight) - surface_.worldToLogicalY(k.worldHalfHeight));
+    if (!std::isfinite(in.pictureWidth) || !std::isfinite(in.pictureHeight)) in.pictureWidth = in.pictureHeight = 0;
+    in.buttonsRight = buttons.right() + 1;
+    in.buttonsBottom = buttons.bottom() + 1;
+    in.shown = panelShown_;
+    const PanelLayout next = LayOutPanel(in);
+    const bool rescaled = next.drawingScale != layout_.drawingScale;
+    layout_ = next;
+    if (panel_ && panelShown_) {
+        const LayoutRect& p = layout_.panel;
+        panel_->setGeometry(QRectF(p.x, p.y, p.width, p.height).toAlignedRect());
+    }
+    if (rescaled) {
+        xthesi_.setViewScale(layout_.drawingScale);
+        update();
+    }
+}
+
+void OrvaldeWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the lesson: nothing ticks on behind a hidden
+    // window, and the windows that belong to it go with it.
+    timer1_.setEnabled(false);
+    timer2_.setEnabled(false);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) child->close();
+    }
+    QWidget::closeEvent(event);
 }
 
 void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
@@ -187,6 +284,8 @@ void OrvaldeWindow::resizeEvent(QResizeEvent* event) {
     // The drawing only ever grows with the window, so a resize loses nothing.
     surface_.ensureSize(width(), height());
     surface_.takeDirtyRects();
+    scaled_ = ScaledCopy();  // made afresh from the whole drawing
+    relayout();
     update();
 }
 

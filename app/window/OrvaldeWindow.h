@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMargins>
+#include <QPointer>
 #include <QRegion>
 #include <QScrollBar>
 #include <QWidget>
@@ -16,6 +17,8 @@
 
 #include "app/OrvaldeForm.h"
 #include "app/window/CommandButton.h"
+#include "measure/PanelLayout.h"
+#include "surface/raster/ScaledCopy.h"
 #include "surface/qt/QtMessageBox.h"
 #include "surface/qt/QtScrollBar.h"
 #include "surface/qt/QtTimer.h"
@@ -61,6 +64,15 @@ public:
     // until the surface next grows.
     QImage drawingImage() const;
 
+    // A panel docked beside the drawing (see PanelLayout); the window takes
+    // it as a child. While it shows, the drawing is shown smaller.
+    void dockPanel(QWidget* panel);
+    void setPanelShown(bool shown);
+    bool panelShown() const { return panelShown_; }
+    const PanelLayout& layout() const { return layout_; }
+    // The nine buttons' extent, in logical pixels.
+    QRect buttonsRect() const;
+
     // Logical pixels copied to the screen by paint events so far.
     std::uint64_t paintedArea() const { return paintedArea_; }
 
@@ -78,10 +90,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void retranslate();  // the accessible texts; the captions never change
     void repaintChanged();
+    void relayout();
+    // Builds the smaller copy afresh if the scale or the drawing's size
+    // changed; returns whether it did.
+    bool syncScaled();
     QSize screenSize() const;
     QMargins frame();
 
@@ -96,6 +113,10 @@ private:
     QtMessageBox messages_;
     std::unique_ptr<OrvaldeForm> form_;
     std::uint64_t paintedArea_ = 0;
+    QPointer<QWidget> panel_;
+    bool panelShown_ = false;
+    PanelLayout layout_;
+    ScaledCopy scaled_;  // the drawing at layout_.drawingScale, while that is not 1
 };
 
 }  // namespace orvalde

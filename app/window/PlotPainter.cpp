@@ -7,8 +7,8 @@
 namespace orvalde {
 namespace {
 
-constexpr double kTitlePixels = 22, kLabelPixels = 18, kTickPixels = 16;
-constexpr double kLineWidth = 3.5, kMarkerSize = 13;
+constexpr double kTitlePixels = 17, kLabelPixels = 14, kTickPixels = 13;
+constexpr double kLineWidth = 3.5, kMarkerSize = 11;
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
@@ -46,37 +46,52 @@ void DrawSample(QPainter& p, const PlotSeries& s, QPointF at) {
 
 }  // namespace
 
-void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(area, Qt::white);
+namespace {
 
-    const QFont titleFont = Font(kTitlePixels, true), labelFont = Font(kLabelPixels), tickFont = Font(kTickPixels);
-    const QFontMetricsF tickMetrics(tickFont);
+// The frame's box inside `area`; empty when the area is too small to plot in.
+QRectF PlotBox(const QRectF& area, const PlotModel& plot) {
+    const QFontMetricsF tickMetrics(Font(kTickPixels));
     double tickWidth = 0;
     const double yStep = plot.y.ticks.size() > 1 ? plot.y.ticks[1] - plot.y.ticks[0] : 1;
-    const double xStep = plot.x.ticks.size() > 1 ? plot.x.ticks[1] - plot.x.ticks[0] : 1;
     for (double t : plot.y.ticks) {
         tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep, plot.decimalSeparator))));
     }
-    const QRectF frame(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8, 0, 0);
-    const QRectF box(frame.topLeft(),
+    const QRectF box(QPointF(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8),
                      QPointF(area.right() - 16, area.bottom() - kLabelPixels * 1.8 - kTickPixels * 1.6));
-    if (box.width() < 20 || box.height() < 20) {
+    return box.width() < 20 || box.height() < 20 ? QRectF() : box;
+}
+
+struct Mapping {
+    QRectF box;
+    const PlotModel& plot;
+    double x(double v) const { return box.left() + (v - plot.x.min) / (plot.x.max - plot.x.min) * box.width(); }
+    double y(double v) const { return box.bottom() - (v - plot.y.min) / (plot.y.max - plot.y.min) * box.height(); }
+};
+
+}  // namespace
+
+void PaintPlotFrame(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(area, Qt::white);
+    const QRectF box = PlotBox(area, plot);
+    if (box.isEmpty()) {
         p.restore();
         return;
     }
-    auto mapX = [&](double x) { return box.left() + (x - plot.x.min) / (plot.x.max - plot.x.min) * box.width(); };
-    auto mapY = [&](double y) { return box.bottom() - (y - plot.y.min) / (plot.y.max - plot.y.min) * box.height(); };
+    const Mapping map{box, plot};
+    const double yStep = plot.y.ticks.size() > 1 ? plot.y.ticks[1] - plot.y.ticks[0] : 1;
+    const double xStep = plot.x.ticks.size() > 1 ? plot.x.ticks[1] - plot.x.ticks[0] : 1;
+    const double tickWidth = box.left() - area.left() - kLabelPixels * 1.8 - 10;
 
     // Title, grid, ticks and axis labels.
     p.setPen(Qt::black);
-    p.setFont(titleFont);
+    p.setFont(Font(kTitlePixels, true));
     p.drawText(QRectF(area.left(), area.top(), area.width(), kTitlePixels * 1.6), Qt::AlignCenter,
                QString::fromStdString(plot.title));
-    p.setFont(tickFont);
+    p.setFont(Font(kTickPixels));
     for (double t : plot.x.ticks) {
-        const double x = mapX(t);
+        const double x = map.x(t);
         p.setPen(QPen(QColor(215, 215, 215), 1));
         p.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
         p.setPen(Qt::black);
@@ -84,7 +99,7 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
                    QString::fromStdString(TickText(t, xStep, plot.decimalSeparator)));
     }
     for (double t : plot.y.ticks) {
-        const double y = mapY(t);
+        const double y = map.y(t);
         p.setPen(QPen(QColor(215, 215, 215), 1));
         p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
         p.setPen(Qt::black);
@@ -94,15 +109,24 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(box);
-    p.setFont(labelFont);
-    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4), Qt::AlignCenter,
-               QString::fromStdString(plot.x.label));
+    p.setFont(Font(kLabelPixels));
+    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4),
+               Qt::AlignCenter, QString::fromStdString(plot.x.label));
     p.save();
     p.translate(area.left() + kLabelPixels * 0.2, box.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-box.height() / 2, 0, box.height(), kLabelPixels * 1.4), Qt::AlignCenter,
                QString::fromStdString(plot.y.label));
     p.restore();
+    p.restore();
+}
+
+void PaintPlotData(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    const QRectF box = PlotBox(area, plot);
+    if (box.isEmpty()) return;
+    const Mapping map{box, plot};
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
 
     // The series, clipped to the frame.
     p.save();
@@ -110,13 +134,15 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     for (const PlotSeries& s : plot.series) {
         if (s.style == SeriesStyle::Line) {
             if (s.points.size() < 2) continue;
-            // Separate segments: a thick antialiased polyline of many points
-            // is stroked as one self-overlapping outline, many times slower.
+            // About one point per pixel column is all a line can show. Drawn
+            // as separate segments: a thick antialiased polyline of many
+            // points is stroked as one self-overlapping outline, slower.
+            const std::vector<PlotPoint> shown = ThinToColumns(s.points, plot.x.min, plot.x.max, box.width());
             std::vector<QLineF> segments;
-            segments.reserve(s.points.size());
-            QPointF from(mapX(s.points[0].x), mapY(s.points[0].y));
-            for (std::size_t i = 1; i < s.points.size(); ++i) {
-                const QPointF to(mapX(s.points[i].x), mapY(s.points[i].y));
+            segments.reserve(shown.size());
+            QPointF from(map.x(shown[0].x), map.y(shown[0].y));
+            for (std::size_t i = 1; i < shown.size(); ++i) {
+                const QPointF to(map.x(shown[i].x), map.y(shown[i].y));
                 segments.emplace_back(from, to);
                 from = to;
             }
@@ -124,12 +150,12 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
             p.setBrush(Qt::NoBrush);
             p.drawLines(segments.data(), static_cast<int>(segments.size()));
         } else {
-            for (const PlotPoint& pt : s.points) DrawMarker(p, s.style, QPointF(mapX(pt.x), mapY(pt.y)), s.colour);
+            for (const PlotPoint& pt : s.points) DrawMarker(p, s.style, QPointF(map.x(pt.x), map.y(pt.y)), s.colour);
         }
     }
     p.restore();
-
     // Legend in the top left of the frame, only for series that show.
+    const QFont labelFont = Font(kLabelPixels);
     p.setFont(labelFont);
     const QFontMetricsF labelMetrics(labelFont);
     std::vector<const PlotSeries*> shown;
@@ -157,20 +183,36 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.restore();
 }
 
+void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    PaintPlotFrame(p, area, plot);
+    PaintPlotData(p, area, plot);
+}
+
 PlotView::PlotView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(480, 320);
+    setMinimumSize(240, 160);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PlotView::setPlot(PlotModel plot) {
     if (plot == plot_) return;  // most refreshes leave the period plot as it was
+    if (plot.title != plot_.title || plot.x != plot_.x || plot.y != plot_.y) frame_ = QPixmap();
     plot_ = std::move(plot);
     update();
 }
 
 void PlotView::paintEvent(QPaintEvent*) {
+    // Frame, grid, ticks and labels are painted once per size and axes; each
+    // refresh copies them and paints the data over them.
+    const qreal ratio = devicePixelRatioF();
+    if (frame_.isNull() || frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio) {
+        frame_ = QPixmap(size() * ratio);
+        frame_.setDevicePixelRatio(ratio);
+        QPainter p(&frame_);
+        PaintPlotFrame(p, QRectF(rect()), plot_);
+    }
     QPainter painter(this);
-    PaintPlot(painter, QRectF(rect()), plot_);
+    painter.drawPixmap(0, 0, frame_);
+    PaintPlotData(painter, QRectF(rect()), plot_);
 }
 
 }  // namespace orvalde

@@ -3,6 +3,7 @@
 // so that it reads from the back of a classroom.
 
 #include <QPainter>
+#include <QPixmap>
 #include <QRectF>
 #include <QWidget>
 
@@ -10,7 +11,13 @@
 
 namespace orvalde {
 
+// The whole plot: its frame, then its data.
 void PaintPlot(QPainter& painter, const QRectF& area, const PlotModel& plot);
+// What depends only on the size and the axes: background, title, grid,
+// ticks, axis labels.
+void PaintPlotFrame(QPainter& painter, const QRectF& area, const PlotModel& plot);
+// Series and legend, over the frame.
+void PaintPlotData(QPainter& painter, const QRectF& area, const PlotModel& plot);
 
 // A widget that shows one plot model.
 class PlotView : public QWidget {
@@ -24,6 +31,7 @@ protected:
 
 private:
     PlotModel plot_;
+    QPixmap frame_;  // PaintPlotFrame's picture for the current size and axes
 };
 
 }  // namespace orvalde

@@ -42,13 +42,25 @@ void QtScrollBar::setValue(int value) { bar_->setValue(clamp16(value)); }
 void QtScrollBar::setLargeChange(int step) { bar_->setPageStep(std::clamp(step, 0, 32767)); }
 
 void QtScrollBar::setWorldGeometry(double left, double top, double width, double height) {
-    const double x = surface_.worldToLogicalX(left), y = surface_.worldToLogicalY(top);
-    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(width) || !std::isfinite(height)) return;
+    if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(width) || !std::isfinite(height)) return;
+    world_[0] = left, world_[1] = top, world_[2] = width, world_[3] = height;
+    placed_ = true;
+    place();
+}
+
+void QtScrollBar::setViewScale(double scale) {
+    scale_ = scale;
+    if (placed_) place();
+}
+
+void QtScrollBar::place() {
+    const double x = surface_.worldToLogicalX(world_[0]), y = surface_.worldToLogicalY(world_[1]);
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
     // Sizes are magnitudes: the bar extends right and down on screen from its
     // top-left corner whichever way the world's axes run.
-    const int w = std::max(1, roundedPixels(std::abs(width * surface_.logicalPerWorldX())));
-    const int h = std::max(1, roundedPixels(std::abs(height * surface_.logicalPerWorldY())));
-    bar_->setGeometry(roundedPixels(x), roundedPixels(y), w, h);
+    const int w = std::max(1, roundedPixels(std::abs(world_[2] * surface_.logicalPerWorldX()) * scale_));
+    const int h = std::max(1, roundedPixels(std::abs(world_[3] * surface_.logicalPerWorldY()) * scale_));
+    bar_->setGeometry(roundedPixels(x * scale_), roundedPixels(y * scale_), w, h);
 }
 
 }  // namespace orvalde

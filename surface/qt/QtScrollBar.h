@@ -35,10 +35,19 @@ public:
 
     QScrollBar* widget() const { return bar_; }
 
+    // The drawing is shown at this scale (see PanelLayout); the bar sits on
+    // it, so it moves and shrinks with it.
+    void setViewScale(double scale);
+
 private:
+    void place();
+
     QScrollBar* bar_;
     const RasterSurface& surface_;
     QMetaObject::Connection changed_;
+    double world_[4] = {0, 0, 0, 0};
+    bool placed_ = false;
+    double scale_ = 1;
 };
 
 }  // namespace orvalde

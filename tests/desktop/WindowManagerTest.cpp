@@ -8,11 +8,17 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 #include <iostream>
 
 #include "app/window/ButtonFont.h"
 #include "app/window/OrvaldeWindow.h"
 #include "surface/qt/Application.h"
+#include "tests/support/CloseDuringSweep.h"
+
+#include <xcb/xcb.h>
+#include <cstring>
+#include <cstdlib>
 
 namespace orvalde {
 namespace {
@@ -76,6 +82,41 @@ TEST(WindowManager, FrameFitsTheAvailableAreaAndTheWorldComesFromTheClientArea) 
         EXPECT_LE(b.bottom(), inside.bottom()) << n;
         EXPECT_TRUE(CaptionFits(*window.button(n))) << n;
     }
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+// What the window manager sends when its close button is clicked.
+void CloseAsTheWindowManagerDoes(QWidget& window) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    xcb_client_message_event_t event;
+    std::memset(&event, 0, sizeof event);
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window.winId());
+    event.type = Atom(c, "WM_PROTOCOLS");
+    event.data.data32[0] = Atom(c, "WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    xcb_disconnect(c);
+}
+
+TEST(WindowManager, ClosingTheWindowDuringASweepEndsTheLessonWithinASecond) {
+    EnsureQtApplication();
+    const auto out = testsupport::CloseDuringSweep(CloseAsTheWindowManagerDoes, std::nullopt, true);
+    EXPECT_TRUE(out.sweepWasRunning);
+    EXPECT_TRUE(out.reported.isEmpty()) << out.reported.join("\n").toStdString();
+    EXPECT_TRUE(out.loopEnded) << "the event loop went on after the last window closed";
+    EXPECT_TRUE(out.timersStopped);
+    EXPECT_TRUE(out.childrenClosed);
+    EXPECT_LT(out.seconds, 1.0);
 }
 
 }  // namespace

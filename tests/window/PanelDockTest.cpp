@@ -1,0 +1,97 @@
+// The measurements panel docked in the window: where it goes at classroom
+// screen sizes, what it gives back, and the end of the lesson when the window
+// closes in the middle of everything.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWindow>
+
+#include "app/window/LessonControls.h"
+#include "app/window/MeasurementsWindow.h"
+#include "app/window/OrvaldeWindow.h"
+#include "surface/qt/Application.h"
+#include "tests/support/BobsRegion.h"
+#include "tests/support/CloseDuringSweep.h"
+
+namespace orvalde {
+namespace {
+
+using testsupport::BobsOnScreen;
+using testsupport::BobsWorldBox;
+
+LayoutRect Of(const QRect& r) { return {double(r.x()), double(r.y()), double(r.width()), double(r.height())}; }
+
+class DockedPanel : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(DockedPanel, StaysOffTheBobsAndTheButtonsAndGivesTheRoomBack) {
+    EnsureQtApplication();
+    const QSize screen = GetParam();
+    OrvaldeWindow window(screen);
+    LessonControls lesson(window);
+    window.start();
+    QApplication::processEvents();
+    const QRect bar = window.scrollBar()->geometry();
+
+    lesson.toggleMeasurements();
+    QApplication::processEvents();
+    const MeasurementsWindow& panel = lesson.panel();
+    ASSERT_TRUE(panel.isVisible());
+    EXPECT_FALSE(panel.isWindow());
+    const LayoutRect p = Of(panel.geometry());
+    EXPECT_TRUE(window.rect().contains(panel.geometry()));
+    EXPECT_GE(p.width, 360);
+
+    const Constants& k = window.form().sim().constants;
+    const double s = window.layout().drawingScale;
+    EXPECT_LT(s, 1);
+    const LayoutRect bobs =
+        BobsOnScreen(BobsWorldBox(screen.width(), screen.height()), window.width(), window.height(),
+                     k.worldHalfWidth, k.worldHalfHeight, s);
+    EXPECT_FALSE(p.intersects(bobs)) << "bobs x " << bobs.x << ".." << bobs.right() << ", panel from " << p.x;
+    EXPECT_FALSE(p.intersects(Of(window.buttonsRect())));
+    EXPECT_FALSE(p.intersects(Of(window.scrollBar()->geometry())));
+    // What the window shows at the bobs' place is the drawing, scaled.
+    const QImage shown = window.grab().toImage();
+    const QPoint middle(static_cast<int>(bobs.x + bobs.width / 2), static_cast<int>(bobs.y + bobs.height / 2));
+    EXPECT_NE(shown.pixelColor(middle), window.palette().window().color());
+
+    lesson.toggleMeasurements();
+    QApplication::processEvents();
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_EQ(window.layout().drawingScale, 1);
+    EXPECT_EQ(window.scrollBar()->geometry(), bar);
+}
+
+INSTANTIATE_TEST_SUITE_P(ClassroomScreens, DockedPanel, ::testing::Values(QSize(1366, 768), QSize(1920, 1080)));
+
+TEST(PanelLayoutRule, PortraitPutsItBelowAndAllOfTheBobsStayAbove) {
+    for (const QSize screen : {QSize(768, 1366), QSize(800, 800)}) {
+        PanelLayoutInput in{double(screen.width()), double(screen.height()), double(screen.width()),
+                            double(screen.height()), 937, 96, true};
+        const PanelLayout l = LayOutPanel(in);
+        EXPECT_TRUE(l.below);
+        HeadlessOrvalde probe(screen.width(), screen.height(), false);
+        probe.form.Main();
+        const Constants& k = probe.form.sim().constants;
+        const LayoutRect bobs = BobsOnScreen(BobsWorldBox(screen.width(), screen.height()), screen.width(),
+                                             screen.height(), k.worldHalfWidth, k.worldHalfHeight, l.drawingScale);
+        EXPECT_FALSE(l.panel.intersects(bobs)) << screen.width() << "x" << screen.height();
+        EXPECT_EQ(l.panel.bottom(), screen.height());
+        EXPECT_GE(l.panel.height, 260);
+    }
+    EXPECT_TRUE(LayOutPanel({1920, 1080, 1920, 1080, 937, 96, false}).panel.empty());
+}
+
+TEST(Lifetime, ClosingTheWindowDuringASweepEndsTheLessonWithinASecond) {
+    EnsureQtApplication();
+    const auto out = testsupport::CloseDuringSweep([](OrvaldeWindow& w) { w.windowHandle()->close(); });
+    EXPECT_TRUE(out.sweepWasRunning);
+    EXPECT_TRUE(out.loopEnded) << "the event loop went on after the last window closed";
+    EXPECT_TRUE(out.timersStopped);
+    EXPECT_TRUE(out.childrenClosed);
+    EXPECT_LT(out.seconds, 1.0);
+}
+
+}  // namespace
+}  // namespace orvalde
