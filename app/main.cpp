@@ -40,8 +40,8 @@ int CheckDisplay(int argc, char** argv, const QString& program) {
     if (plan.kind == orvalde::DisplayPlan::X11) {
         const orvalde::ProbeResult probe = orvalde::ProbeX11Display(plan.name, kDisplayAnswerLimit);
         if (probe != orvalde::ProbeResult::Open) {
-            const char* why =
-                probe == orvalde::ProbeResult::TimedOut ? "it does not answer" : "nothing answers there, or it refuses us";
+            const char* why = probe == orvalde::ProbeResult::TimedOut ? "it does not answer"
+                                                                      : "nothing answers there, or it refuses us";
             std::fprintf(stderr, "orvalde: cannot open the display %s (%s); run it under a virtual display: %s\n",
                          plan.name.c_str(), why, virtualDisplay.constData());
             return 1;

@@ -21,7 +21,7 @@ struct WindowWithPanel {
     MeasurementsWindow& panel = lesson.panel();
     WindowWithPanel() {
         for (int i = 0; i < 300; ++i) run.bothTicks();  // some periods measured
-        lesson.toggleMeasurements();  // docked beside the drawing
+        lesson.toggleMeasurements();                    // docked beside the drawing
         QApplication::processEvents();
         panel.refreshNow();
         panel.repaint();

@@ -62,8 +62,8 @@ CycloidTickReport CycloidStep(Simulation& sim, DrawingSurface& surface, MessageB
     bool alongArch = NearCusp(st.bobY);
     CycloidPoint p;
     if (!alongArch) {
-        RkfStep([&sim](double tt, const double* y, int i) { return CycloidDerivative(sim, tt, y, i); }, t,
-                state.data(), c.timeStep, next.data(), 7);
+        RkfStep([&sim](double tt, const double* y, int i) { return CycloidDerivative(sim, tt, y, i); }, t, state.data(),
+                c.timeStep, next.data(), 7);
         // An overflowing step is a fault, also where the arch would take it over.
         for (int i = 0; i <= 2; ++i) RequireDrawable(next[i], "the cycloidal pendulum");
         p = FindCycloidPoint(sim, next[2], c.circleRadius);

@@ -10,7 +10,8 @@ namespace orvalde::text {
 // The key to the drawing: a short label per figure and the sentence the help gives it.
 inline constexpr const char* kLegendTitle = N_("Key to the drawing");
 inline constexpr const char* kLegendVelocity = N_("velocity");
-inline constexpr const char* kLegendVelocityHelp = N_("Red arrow: the bob's velocity, drawn at its true length (1 m per m/s).");
+inline constexpr const char* kLegendVelocityHelp =
+    N_("Red arrow: the bob's velocity, drawn at its true length (1 m per m/s).");
 inline constexpr const char* kLegendNetForce = N_("net force ×3");
 inline constexpr const char* kLegendNetForceHelp =
     N_("Magenta arrow: the net force on the bob (mass 1 kg), drawn three times as long (3 m per N).");
@@ -35,25 +36,25 @@ inline constexpr const char* kLegendGreenHelp =
 inline constexpr const char* kLegendOsculating = N_("osculating circle");
 inline constexpr const char* kLegendOsculatingHelp =
     N_("Thin black circle while the cycloidal bob runs: the circle the path follows at the bob, centred where the "
-    "string leaves the cheek, its radius the free string.");
+       "string leaves the cheek, its radius the free string.");
 inline constexpr const char* kLegendBob = N_("bob");
 inline constexpr const char* kLegendBobHelp = N_("Blue dot: a running bob.");
 inline constexpr const char* kLegendExact = N_("exact circular pendulum");
 inline constexpr const char* kLegendExactHelp =
     N_("Right half, with the cycloidal pendulum: a circular pendulum of the same length released from the same "
-    "height, placed by the exact solution; the black arc is its swing, the white dot its release point.");
+       "height, placed by the exact solution; the black arc is its swing, the white dot its release point.");
 inline constexpr const char* kLegendIntegrated = N_("integrated circular pendulum");
 inline constexpr const char* kLegendIntegratedHelp =
     N_("Right half, black dot with a thin string (KYKLIKO), then moving (time on KYKLIKO): the circular pendulum "
-    "integrated step by step.");
+       "integrated step by step.");
 inline constexpr const char* kLegendConstruction = N_("rolling circles");
 inline constexpr const char* kLegendConstructionHelp =
     N_("Dashed black circles and lines in the start picture: the circles whose rolling traces the path and the "
-    "cheeks at the chosen start; the solid black circle at the left edge is the same circle at rest.");
+       "cheeks at the chosen start; the solid black circle at the left edge is the same circle at rest.");
 inline constexpr const char* kLegendVerticals = N_("arch ends");
 inline constexpr const char* kLegendVerticalsHelp =
     N_("Tall red lines: the two ends of the cycloid's arch (left half) and the right edge of the circular "
-    "pendulums' half.");
+       "pendulums' half.");
 inline constexpr const char* kLegendRing = N_("ring, radius 50 m");
 inline constexpr const char* kLegendRingHelp =
     N_("Magenta dots at start-up: a ring of radius 50 m about the centre of the drawing, a scale for the eye.");
@@ -67,7 +68,8 @@ inline constexpr const char* kStatusNothingRuns = N_("no pendulum running");
 // {bob} one of the two names above, {pace} "6×" or "paused".
 inline constexpr const char* kStatusClock = N_("{bob}: t = {time} s, {pace}");
 // {height} in m, {angle} in degrees.
-inline constexpr const char* kStatusRelease = N_("release height {height} m above the lowest point, string at {angle}°");
+inline constexpr const char* kStatusRelease =
+    N_("release height {height} m above the lowest point, string at {angle}°");
 inline constexpr const char* kStatusConstants = N_("L = {length} m, g = {gravity} m/s²");
 
 // The joint button ("orvalde και κυκλικό μαζί").
@@ -75,7 +77,7 @@ inline constexpr const char* kJointHint =
     N_("The joint button resumes both pendulums once each has run: press TIME ON and time on KYKLIKO first.");
 inline constexpr const char* kJointHelp =
     N_("Resumes the cycloidal and the integrated circular pendulum together, from the start, once each has been "
-    "started once (TIME ON and time on KYKLIKO); before that it does nothing.");
+       "started once (TIME ON and time on KYKLIKO); before that it does nothing.");
 
 // The sweep table in the measurements panel, its name and its headings.
 inline constexpr const char* kSweepName = N_("Sweep");

@@ -19,9 +19,10 @@ BobClock ClockOf(std::int64_t ticks, double timeStep, const TimerControl& timer)
 }
 
 std::string ClockText(const char* name, const BobClock& c, Pace pace, const Translator& language) {
-    return Fill(language.tr(text::kStatusClock), {{"bob", language.tr(name)},
-                                                  {"time", language.number(c.seconds, 1)},
-                                                  {"pace", c.running ? PaceLabel(pace) : language.tr(text::kStatusPaused)}});
+    return Fill(language.tr(text::kStatusClock),
+                {{"bob", language.tr(name)},
+                 {"time", language.number(c.seconds, 1)},
+                 {"pace", c.running ? PaceLabel(pace) : language.tr(text::kStatusPaused)}});
 }
 
 // As printf's %g, with the language's decimal separator: L and g are whole.
@@ -56,12 +57,12 @@ std::string StatusText(const StatusFacts& f, const std::string& hint, const Tran
     if (first.empty()) add(language.tr(text::kStatusNothingRuns));
 
     const ReleasePoint p = ReleaseAt(f.scrollValue, f.circleRadius);
-    const std::string release = Fill(language.tr(text::kStatusRelease),
-                                     {{"height", language.number(p.height, 2)},
-                                      {"angle", language.number(p.angle * 180 / std::acos(-1.0), 1)}});
-    const std::string constants = Fill(language.tr(text::kStatusConstants),
-                                       {{"length", Constant(f.stringLength, language)},
-                                        {"gravity", Constant(f.gravity, language)}});
+    const std::string release = Fill(
+        language.tr(text::kStatusRelease),
+        {{"height", language.number(p.height, 2)}, {"angle", language.number(p.angle * 180 / std::acos(-1.0), 1)}});
+    const std::string constants =
+        Fill(language.tr(text::kStatusConstants),
+             {{"length", Constant(f.stringLength, language)}, {"gravity", Constant(f.gravity, language)}});
     return first + "\n" + release + "   \u00b7   " + constants +
            (hint.empty() ? "" : "\n" + std::string(language.tr(hint.c_str())));
 }

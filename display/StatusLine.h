@@ -12,13 +12,13 @@
 namespace orvalde {
 
 struct BobClock {
-    bool shown = false;    // running, or stopped part-way through a run
+    bool shown = false;  // running, or stopped part-way through a run
     bool running = false;
-    double seconds = 0;    // simulated time of its run
+    double seconds = 0;  // simulated time of its run
 };
 
 struct StatusFacts {
-    BobClock cycloid;   // the exact circular bob keeps its time
+    BobClock cycloid;  // the exact circular bob keeps its time
     BobClock circular;
     Pace pace = kDefaultPace;
     int scrollValue = 0;

@@ -22,7 +22,7 @@ struct TrackView {
 
 struct LabLayout {
     double width = 0, height = 0;
-    double text = 14;  // the body text's size in pixels
+    double text = 14;     // the body text's size in pixels
     TrackView tracks[2];  // cycloid, circle
     PixelBox plots[3];    // energy, displacement, phase
     double bobRadius = 10;

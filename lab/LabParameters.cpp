@@ -30,8 +30,8 @@ std::string RefuseParameters(const LabParameters& p, const Translator& language)
 
 std::string RefuseHeight(double height, double length, const Translator& language) {
     if (!std::isfinite(height) || height <= 0 || height > length / 2)
-        return Fill(language.tr(labtext::kHeightRefused), {{"value", labtext::Number(language, height)},
-                                                           {"limit", labtext::Number(language, length / 2)}});
+        return Fill(language.tr(labtext::kHeightRefused),
+                    {{"value", labtext::Number(language, height)}, {"limit", labtext::Number(language, length / 2)}});
     return {};
 }
 

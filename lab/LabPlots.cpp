@@ -17,8 +17,7 @@ const char* TrackWord(const LabSession& session, Track track) {
 }
 
 template <class Pick>
-PlotModel MotionPlot(const LabSession& session, std::string title, std::string xLabel, std::string yLabel,
-                     Pick pick) {
+PlotModel MotionPlot(const LabSession& session, std::string title, std::string xLabel, std::string yLabel, Pick pick) {
     const Track track = session.selection().track;
     PlotModel plot;
     plot.title = std::move(title) + " (" + TrackWord(session, track) + ")";
@@ -50,8 +49,9 @@ PlotModel MotionPlot(const LabSession& session, std::string title, std::string x
 PlotModel DisplacementPlot(const LabSession& session) {
     const Translator& language = session.language();
     PlotModel plot = MotionPlot(session, language.tr(labtext::kDisplacementTitle), language.tr(labtext::kTimeAxis),
-                                language.tr(labtext::kDisplacementAxis),
-                                [](const MotionSample& s) { return PlotPoint{s.time, s.displacement}; });
+                                language.tr(labtext::kDisplacementAxis), [](const MotionSample& s) {
+                                    return PlotPoint{s.time, s.displacement};
+                                });
     // Time from 0, at least past the arrival.
     const double reach = session.race().parameters().length * 1.05;
     if (plot.series.empty() || plot.series[0].points.size() < 2) {
@@ -66,8 +66,9 @@ PlotModel DisplacementPlot(const LabSession& session) {
 PlotModel PhasePlot(const LabSession& session) {
     const Translator& language = session.language();
     PlotModel plot = MotionPlot(session, language.tr(labtext::kPhaseTitle), language.tr(labtext::kDisplacementAxis),
-                                language.tr(labtext::kVelocityAxis),
-                                [](const MotionSample& s) { return PlotPoint{s.displacement, s.velocity}; });
+                                language.tr(labtext::kVelocityAxis), [](const MotionSample& s) {
+                                    return PlotPoint{s.displacement, s.velocity};
+                                });
     if (plot.series.empty() || plot.series[0].points.size() < 2) {
         const double reach = session.race().parameters().length;
         plot.x = NiceAxis(plot.x.label, -reach, reach, 6);
@@ -110,8 +111,13 @@ void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& sessi
         s.rects.push_back({{x, box.y + box.height - h, slot * 0.64, h}, bars[i].colour, true, {}, 0});
         // Every other name a line lower, so that longer names (in some languages) do not run together.
         const double below = i % 2 ? t * 1.9 : t * 0.8;
-        s.texts.push_back({{x + slot * 0.32, box.y + box.height + below}, language.tr(bars[i].name), t * 0.85, {25, 25, 35},
-                           TextAlign::Centre, false, false});
+        s.texts.push_back({{x + slot * 0.32, box.y + box.height + below},
+                           language.tr(bars[i].name),
+                           t * 0.85,
+                           {25, 25, 35},
+                           TextAlign::Centre,
+                           false,
+                           false});
     }
 }
 

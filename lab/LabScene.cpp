@@ -48,7 +48,8 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
          TextAlign::Centre, true);
     Text(s, view.box.x + view.box.width / 2, view.box.y + t * 2.4,
          "L = " + ShortestNumber(p.length, language) + " m, " + session.gravityText(), t, TextAlign::Centre);
-    if (track == Track::Cycloid) Text(s, view.box.x + 10, view.box.y + t * 1.1, "t = " + language.number(race.time(), 2) + " s", t);
+    if (track == Track::Cycloid)
+        Text(s, view.box.x + 10, view.box.y + t * 1.1, "t = " + language.number(race.time(), 2) + " s", t);
 
     // The path, and a mark at its lowest point.
     SceneLine path{{}, kPath, std::max(2.0, t / 5)};
@@ -59,8 +60,10 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
         path.points.push_back({px.x, px.y});
     }
     s.lines.push_back(std::move(path));
-    s.lines.push_back({{{view.originX, view.originY + layout.bobRadius + 2}, {view.originX, view.originY + layout.bobRadius + t}},
-                       kInk, 2});
+    s.lines.push_back(
+        {{{view.originX, view.originY + layout.bobRadius + 2}, {view.originX, view.originY + layout.bobRadius + t}},
+         kInk,
+         2});
 
     // The selected bob's release height, while heights are being set.
     const Selection sel = session.selection();
@@ -68,7 +71,8 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     if (!session.released() && sel.track == track && sel.bob < bobs.size()) {
         const PathPoint at = view.toPixels(PositionOn(track, p.length, bobs[sel.bob].coordinate()));
         s.lines.push_back({{{at.x, at.y}, {view.originX, at.y}}, kGuide, 1});
-        Text(s, view.originX + 6, at.y - t * 0.7, "h = " + ShortestNumber(bobs[sel.bob].height, language) + " m", t * 0.9);
+        Text(s, view.originX + 6, at.y - t * 0.7, "h = " + ShortestNumber(bobs[sel.bob].height, language) + " m",
+             t * 0.9);
     }
 
     // Bobs, the selected one ringed; later numbers under earlier ones.
@@ -95,8 +99,8 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
         s.lines.push_back({{{x, stripY - t * 0.8}, {x, stripY + t * 0.3}}, BobColour(i), 3});
     }
     const std::vector<std::string> spread = SpreadSentences(race, language);
-    const std::string line = !session.released() ? std::string(language.tr(labtext::kNotReleased))
-                                                 : spread[track == Track::Cycloid ? 0 : 1];
+    const std::string line =
+        !session.released() ? std::string(language.tr(labtext::kNotReleased)) : spread[track == Track::Cycloid ? 0 : 1];
     Text(s, view.box.x + view.box.width / 2, view.box.y + view.box.height - t * 1.3, line, t, TextAlign::Centre,
          session.released() && race.allArrived());
 }
@@ -104,9 +108,9 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
 }  // namespace
 
 Rgb BobColour(std::size_t bob) {
-    static constexpr Rgb kColours[] = {{214, 39, 40},  {31, 119, 180}, {44, 160, 44},  {255, 127, 14},
+    static constexpr Rgb kColours[] = {{214, 39, 40},   {31, 119, 180}, {44, 160, 44},   {255, 127, 14},
                                        {148, 103, 189}, {23, 190, 207}, {227, 119, 194}, {140, 86, 75},
-                                       {188, 189, 34}, {30, 30, 120},  {127, 127, 127}, {0, 110, 90}};
+                                       {188, 189, 34},  {30, 30, 120},  {127, 127, 127}, {0, 110, 90}};
     return kColours[bob % std::size(kColours)];
 }
 
@@ -115,14 +119,17 @@ void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double
     const PixelBox box{area.x + t * 5.2, area.y + t * 2.2, area.width - t * 6.2, area.height - t * 5.4};
     if (box.width < 20 || box.height < 20) return;
     auto mapX = [&](double x) { return box.x + (x - plot.x.min) / (plot.x.max - plot.x.min) * box.width; };
-    auto mapY = [&](double y) { return box.y + box.height - (y - plot.y.min) / (plot.y.max - plot.y.min) * box.height; };
+    auto mapY = [&](double y) {
+        return box.y + box.height - (y - plot.y.min) / (plot.y.max - plot.y.min) * box.height;
+    };
     Text(s, area.x + area.width / 2, area.y + t * 1.0, plot.title, t * 1.05, TextAlign::Centre, true);
     const double xStep = plot.x.ticks.size() > 1 ? plot.x.ticks[1] - plot.x.ticks[0] : 1;
     const double yStep = plot.y.ticks.size() > 1 ? plot.y.ticks[1] - plot.y.ticks[0] : 1;
     for (double v : plot.x.ticks) {
         const double x = mapX(v);
         s.lines.push_back({{{x, box.y}, {x, box.y + box.height}}, {220, 220, 225}, 1});
-        Text(s, x, box.y + box.height + t * 0.8, TickText(v, xStep, language.decimalSeparator()), t * 0.85, TextAlign::Centre);
+        Text(s, x, box.y + box.height + t * 0.8, TickText(v, xStep, language.decimalSeparator()), t * 0.85,
+             TextAlign::Centre);
     }
     for (double v : plot.y.ticks) {
         const double y = mapY(v);
@@ -131,8 +138,8 @@ void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double
     }
     s.rects.push_back({box, kWhite, false, kInk, 1.5});
     Text(s, box.x + box.width / 2, area.y + area.height - t * 1.0, plot.x.label, t * 0.9, TextAlign::Centre);
-    s.texts.push_back({{area.x + t * 0.9, box.y + box.height / 2}, plot.y.label, t * 0.9, kInk, TextAlign::Centre,
-                       false, true});
+    s.texts.push_back(
+        {{area.x + t * 0.9, box.y + box.height / 2}, plot.y.label, t * 0.9, kInk, TextAlign::Centre, false, true});
     for (const PlotSeries& series : plot.series) {
         if (series.points.size() < 2) continue;
         // Hairlines: both painters draw them several times faster than thicker lines.

@@ -8,8 +8,8 @@
 namespace orvalde {
 namespace {
 
-constexpr double kStepSeconds = 0.1;     // one tick of the apparatus
-constexpr double kLongestFrame = 0.1;    // real seconds; a stall is not made up
+constexpr double kStepSeconds = 0.1;       // one tick of the apparatus
+constexpr double kLongestFrame = 0.1;      // real seconds; a stall is not made up
 constexpr std::size_t kMaxSamples = 4000;  // per bob, then every other one is dropped
 
 // Heights are kept to three digits of L/2: a dragged bob lands on 13.2 m, not

@@ -36,8 +36,10 @@ struct GravityPreset {
     const char* name;
     double gravity;  // m/s²
 };
-inline constexpr GravityPreset kGravityPresets[] = {{labtext::kEarth, 9.81},   {labtext::kMoon, 1.62},
-                                                    {labtext::kMars, 3.71},    {labtext::kJupiter, 24.79},
+inline constexpr GravityPreset kGravityPresets[] = {{labtext::kEarth, 9.81},
+                                                    {labtext::kMoon, 1.62},
+                                                    {labtext::kMars, 3.71},
+                                                    {labtext::kJupiter, 24.79},
                                                     {labtext::kApparatus, 10}};
 
 // "Earth (9,81 m/s²)" in the language, for a choice of gravity.
@@ -64,7 +66,10 @@ public:
     void evenHeights();
     // Gravity drawn from [4, 20] m/s² by unit in [0, 1), hidden until revealed.
     void choosePlanetX(double unit);
-    void revealGravity() { gravityHidden_ = false; ++revision_; }
+    void revealGravity() {
+        gravityHidden_ = false;
+        ++revision_;
+    }
     bool gravityHidden() const { return gravityHidden_; }
     LabSetup setup() const;
 

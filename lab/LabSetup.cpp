@@ -95,8 +95,11 @@ ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) 
         const std::size_t eq = pair.find('=');
         const std::string key = Decode(pair.substr(0, eq));
         const std::string value = eq == std::string::npos ? "" : Decode(pair.substr(eq + 1));
-        double* target = key == "g" ? &p.gravity : key == "length" ? &p.length : key == "damping" ? &p.damping
-                       : key == "mass" ? &p.mass : nullptr;
+        double* target = key == "g"         ? &p.gravity
+                         : key == "length"  ? &p.length
+                         : key == "damping" ? &p.damping
+                         : key == "mass"    ? &p.mass
+                                            : nullptr;
         if (target) {
             double v = 0;
             if (!ReadNumber(value, v)) {
@@ -110,8 +113,10 @@ ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) 
         }
     }
     // One parameter at a time, so that a bad one does not take the good ones with it.
-    for (auto [key, field] : {std::pair{"g", &LabParameters::gravity}, {"length", &LabParameters::length},
-                              {"mass", &LabParameters::mass}, {"damping", &LabParameters::damping}}) {
+    for (auto [key, field] : {std::pair{"g", &LabParameters::gravity},
+                              {"length", &LabParameters::length},
+                              {"mass", &LabParameters::mass},
+                              {"damping", &LabParameters::damping}}) {
         LabParameters trial = defaults;
         trial.*field = p.*field;
         if (key == std::string("damping")) trial.gravity = p.gravity, trial.length = p.length;
@@ -124,10 +129,14 @@ ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) 
     if (haveHeights) {
         std::vector<double> heights;
         std::string why;
-        if (!ReadList(heightsText, heights)) why = "'" + heightsText + "'";
-        else why = RefuseHeights(heights, p.length, language);
-        if (why.empty()) out.setup.heights = heights;
-        else out.messages.push_back(Bad("heights", why, language));
+        if (!ReadList(heightsText, heights))
+            why = "'" + heightsText + "'";
+        else
+            why = RefuseHeights(heights, p.length, language);
+        if (why.empty())
+            out.setup.heights = heights;
+        else
+            out.messages.push_back(Bad("heights", why, language));
     }
     return out;
 }

@@ -29,9 +29,9 @@ const char* TrackWord(bool cycloid, const Translator& language) {
 
 std::string CountWord(int n, const Translator& language) {
     // TRANSLATORS: counts of bobs in words, as in "all six within 0.000001 s"
-    static const char* const words[] = {N_("no"),    N_("one"),   N_("two"),  N_("three"), N_("four"),
-                                        N_("five"),  N_("six"),   N_("seven"), N_("eight"), N_("nine"),
-                                        N_("ten"),   N_("eleven"), N_("twelve")};
+    static const char* const words[] = {N_("no"),   N_("one"),    N_("two"),   N_("three"), N_("four"),
+                                        N_("five"), N_("six"),    N_("seven"), N_("eight"), N_("nine"),
+                                        N_("ten"),  N_("eleven"), N_("twelve")};
     if (n >= 0 && n <= 12) return language.tr(words[n]);
     return std::to_string(n);
 }

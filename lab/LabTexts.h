@@ -26,7 +26,8 @@ inline constexpr const char* kDampingRefused =
 inline constexpr const char* kDampingTooStrong =
     N_("A friction of {value} per second is too strong: the bobs would creep down and never pass the lowest point. "
        "Keep it below {limit} per second.");
-inline constexpr const char* kHeightRefused = N_("A release height must be above 0 m and at most {limit} m, not {value} m.");
+inline constexpr const char* kHeightRefused =
+    N_("A release height must be above 0 m and at most {limit} m, not {value} m.");
 inline constexpr const char* kNoHeights = N_("At least one release height is needed.");
 inline constexpr const char* kUrlBadValue = N_("The link's {name} is not usable ({why}); the default is used instead.");
 

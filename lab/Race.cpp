@@ -28,8 +28,7 @@ double CrossingTime(double t0, double q0, double dq0, double t1, double q1, doub
     const double h = t1 - t0;
     auto at = [&](double s) {
         const double s2 = s * s, s3 = s2 * s;
-        return (2 * s3 - 3 * s2 + 1) * q0 + (s3 - 2 * s2 + s) * h * dq0 + (-2 * s3 + 3 * s2) * q1 +
-               (s3 - s2) * h * dq1;
+        return (2 * s3 - 3 * s2 + 1) * q0 + (s3 - 2 * s2 + s) * h * dq0 + (-2 * s3 + 3 * s2) * q1 + (s3 - s2) * h * dq1;
     };
     double lo = 0, hi = 1;
     for (int i = 0; i < 60; ++i) {
@@ -43,14 +42,15 @@ double CrossingTime(double t0, double q0, double dq0, double t1, double q1, doub
 
 std::vector<double> EvenHeights(double length, std::size_t count) {
     std::vector<double> heights;
-    for (std::size_t i = 1; i <= count; ++i) heights.push_back(length / 2 * static_cast<double>(i) / static_cast<double>(count));
+    for (std::size_t i = 1; i <= count; ++i)
+        heights.push_back(length / 2 * static_cast<double>(i) / static_cast<double>(count));
     return heights;
 }
 
 Race::Race() { configure(LabParameters{}, EvenHeights(LabParameters{}.length, 6)); }
 
 std::string Race::configure(const LabParameters& parameters, const std::vector<double>& heights,
-                           const Translator& language) {
+                            const Translator& language) {
     if (std::string why = RefuseParameters(parameters, language); !why.empty()) return why;
     if (std::string why = RefuseHeights(heights, parameters.length, language); !why.empty()) return why;
     parameters_ = parameters;
@@ -79,8 +79,8 @@ void Race::advanceBob(RaceBob& bob, double until) const {
     };
     auto onStep = [&](double t0, const OdeState<3>& y0, double t1, const OdeState<3>& y1) {
         if (bob.arrived() || !(y0[0] < 0 && y1[0] >= 0)) return;
-        bob.arrival = CrossingTime(t0, y0[0], y0[1] / ArcRate(track, L, y0[0]), t1, y1[0],
-                                   y1[1] / ArcRate(track, L, y1[0]));
+        bob.arrival =
+            CrossingTime(t0, y0[0], y0[1] / ArcRate(track, L, y0[0]), t1, y1[0], y1[1] / ArcRate(track, L, y1[0]));
     };
     AdvanceAdaptive<3>(rate, bob.time, bob.state, until, bob.control, onStep);
 }
@@ -104,8 +104,7 @@ bool Race::allArrived() const {
 BobEnergy Race::energy(const RaceBob& bob) const {
     const double m = parameters_.mass;
     return {m * bob.speed() * bob.speed() / 2,
-            m * parameters_.gravity * HeightOn(bob.track, parameters_.length, bob.coordinate()),
-            m * bob.state[2]};
+            m * parameters_.gravity * HeightOn(bob.track, parameters_.length, bob.coordinate()), m * bob.state[2]};
 }
 
 void Race::runUntilArrived(double limit) {

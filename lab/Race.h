@@ -20,10 +20,10 @@ struct RaceBob {
     Track track = Track::Cycloid;
     int number = 1;  // from 1, the same on both tracks
     double height = 0;
-    double time = 0;        // since release
-    OdeState<3> state{};    // q, v, d
+    double time = 0;      // since release
+    OdeState<3> state{};  // q, v, d
     StepControl control;
-    double arrival = -1;    // first time at the lowest point, interpolated; < 0 before
+    double arrival = -1;  // first time at the lowest point, interpolated; < 0 before
 
     bool arrived() const { return arrival >= 0; }
     double coordinate() const { return state[0]; }

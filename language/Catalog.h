@@ -18,7 +18,7 @@ struct CatalogEntry {
 struct Catalog {
     const char* code;  // "el"
     int pluralCount;
-    int (*plural)(unsigned long n);  // the catalog's Plural-Forms
+    int (*plural)(unsigned long n);         // the catalog's Plural-Forms
     std::span<const CatalogEntry> entries;  // sorted by key, byte by byte
 };
 

@@ -33,8 +33,9 @@ bool Translator::select(std::string_view code) {
 const CatalogEntry* Translator::find(std::string_view key) const {
     if (!catalog_) return nullptr;
     const auto entries = catalog_->entries;
-    const auto at = std::lower_bound(entries.begin(), entries.end(), key,
-                                     [](const CatalogEntry& e, std::string_view k) { return std::string_view(e.key) < k; });
+    const auto at =
+        std::lower_bound(entries.begin(), entries.end(), key,
+                         [](const CatalogEntry& e, std::string_view k) { return std::string_view(e.key) < k; });
     return at != entries.end() && std::string_view(at->key) == key ? &*at : nullptr;
 }
 

@@ -115,7 +115,8 @@ std::string PlotText(const PlotModel& plot) {
 
 std::vector<std::string> ReadoutText(const Measurements& m, const Translator& language) {
     std::vector<std::string> lines = ReadoutLines(m, language);
-    if (lines.empty()) lines.push_back(language.tr("Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO)."));
+    if (lines.empty())
+        lines.push_back(language.tr("Nothing measured yet: start a pendulum (TIME ON or time on KYKLIKO)."));
     return lines;
 }
 

@@ -118,24 +118,28 @@ std::vector<std::string> ReadoutLines(const Measurements& m, const Translator& l
         const auto passes = static_cast<unsigned long>(r.passes.size());
         const std::string time = language.number(r.time, 1), theory = language.number(r.release.theory, 4);
         if (r.periods > 0) {
-            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {passes} pass through the lowest point, period {last} s (last), {mean} s "
-                                              "(mean), theory {theory} s",
-                                              "{bob}: t = {time} s, {passes} passes through the lowest point, period {last} s (last), {mean} s "
-                                              "(mean), theory {theory} s",
-                                              passes),
-                                 {{"bob", BobTitle(bob, language)},
-                                  {"time", time},
-                                  {"passes", std::to_string(passes)},
-                                  {"last", language.number(r.lastPeriod, 4)},
-                                  {"mean", language.number(r.meanPeriod(), 4)},
-                                  {"theory", theory}}));
+            lines.push_back(Fill(
+                language.trn(
+                    "{bob}: t = {time} s, {passes} pass through the lowest point, period {last} s (last), {mean} s "
+                    "(mean), theory {theory} s",
+                    "{bob}: t = {time} s, {passes} passes through the lowest point, period {last} s (last), {mean} s "
+                    "(mean), theory {theory} s",
+                    passes),
+                {{"bob", BobTitle(bob, language)},
+                 {"time", time},
+                 {"passes", std::to_string(passes)},
+                 {"last", language.number(r.lastPeriod, 4)},
+                 {"mean", language.number(r.meanPeriod(), 4)},
+                 {"theory", theory}}));
         } else {
-            lines.push_back(Fill(language.trn("{bob}: t = {time} s, {passes} pass through the lowest point, theory {theory} s",
-                                              "{bob}: t = {time} s, {passes} passes through the lowest point, theory {theory} s", passes),
-                                 {{"bob", BobTitle(bob, language)},
-                                  {"time", time},
-                                  {"passes", std::to_string(passes)},
-                                  {"theory", theory}}));
+            lines.push_back(
+                Fill(language.trn("{bob}: t = {time} s, {passes} pass through the lowest point, theory {theory} s",
+                                  "{bob}: t = {time} s, {passes} passes through the lowest point, theory {theory} s",
+                                  passes),
+                     {{"bob", BobTitle(bob, language)},
+                      {"time", time},
+                      {"passes", std::to_string(passes)},
+                      {"theory", theory}}));
         }
     }
     if (!m.lags.empty()) {

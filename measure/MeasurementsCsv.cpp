@@ -40,10 +40,10 @@ std::string MeasurementsCsv(const Measurements& m) {
     return out;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text, std::string& error,
-                   const Translator& language) {
+bool WriteTextFile(const std::string& path, const std::string& text, std::string& error, const Translator& language) {
     auto fail = [&](int code) {
-        error = Fill(language.tr("Could not save to {path}: {reason}."), {{"path", path}, {"reason", std::strerror(code)}});
+        error =
+            Fill(language.tr("Could not save to {path}: {reason}."), {{"path", path}, {"reason", std::strerror(code)}});
         return false;
     };
     std::FILE* file = std::fopen(path.c_str(), "wb");

@@ -53,7 +53,7 @@ EmbeddedStep<N> RkfEmbeddedStep(F&& f, double t, const OdeState<N>& y, double h)
 struct StepControl {
     double tolerance = 1e-12;  // per step, relative to max(1, |y_i|)
     double maxStep = 0.01;
-    double step = 1e-4;        // the next step tried
+    double step = 1e-4;  // the next step tried
 };
 
 // Advances y from t to tEnd (tEnd > t) in accepted steps, calling

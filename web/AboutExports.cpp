@@ -15,13 +15,11 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* orvalde_about(int field) {
     static const std::array<std::string, 7> fields = [] {
         const orvalde::AboutContent& a = orvalde::About();
-        return std::array<std::string, 7>{std::string(a.name),        std::string(a.version),
-                                          std::string(a.copyright),   std::string(a.licenceName),
-                                          std::string(a.licenceText), orvalde::PlainNotices(),
-                                          std::string(a.homepage)};
+        return std::array<std::string, 7>{
+            std::string(a.name),        std::string(a.version),  std::string(a.copyright), std::string(a.licenceName),
+            std::string(a.licenceText), orvalde::PlainNotices(), std::string(a.homepage)};
     }();
-    return field >= 0 && field < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(field)].c_str()
-                                                                 : "";
+    return field >= 0 && field < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(field)].c_str() : "";
 }
 
 // The window's own words in the page's language: 0 title, 1 "Released under

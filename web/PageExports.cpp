@@ -45,8 +45,8 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void orvalde_start(int innerWidth, int innerHeight, double devicePixelRatio) {
     if (Program()) return;
-    ThePage().program = std::make_unique<orvalde::WebOrvalde>(innerWidth, innerHeight, devicePixelRatio,
-                                                              &ThePage().language);
+    ThePage().program =
+        std::make_unique<orvalde::WebOrvalde>(innerWidth, innerHeight, devicePixelRatio, &ThePage().language);
     Program()->start();
 }
 

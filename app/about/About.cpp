@@ -5,8 +5,13 @@
 namespace orvalde {
 
 const AboutContent& About() {
-    static const AboutContent content{"Orvalde",          about_texts::kVersion,  about_texts::kCopyright, "MIT",
-                                      about_texts::kLicence, about_texts::kNotices, about_texts::kHomepage};
+    static const AboutContent content{"Orvalde",
+                                      about_texts::kVersion,
+                                      about_texts::kCopyright,
+                                      "MIT",
+                                      about_texts::kLicence,
+                                      about_texts::kNotices,
+                                      about_texts::kHomepage};
     return content;
 }
 

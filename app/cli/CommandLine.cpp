@@ -92,11 +92,17 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
     } else if (parser.isSet(showVersion)) {
         outcome = {false, 0, program + " " + version + "\n", {}};
     } else if (!parser.positionalArguments().isEmpty()) {
-        outcome = {false, 2, {}, program + ": unexpected argument '" + parser.positionalArguments().first() +
-                                     "' (see orvalde --help)\n"};
+        outcome = {
+            false,
+            2,
+            {},
+            program + ": unexpected argument '" + parser.positionalArguments().first() + "' (see orvalde --help)\n"};
     } else if (parser.isSet(language) && !codes.contains(parser.value(language))) {
-        outcome = {false, 2, {}, program + ": --lang must be one of " + codes.join(", ") + ", not '" +
-                                     parser.value(language) + "'\n"};
+        outcome = {
+            false,
+            2,
+            {},
+            program + ": --lang must be one of " + codes.join(", ") + ", not '" + parser.value(language) + "'\n"};
     } else if (parser.isSet(language)) {
         outcome.language = parser.value(language);
     }

@@ -10,11 +10,11 @@
 namespace orvalde {
 
 struct CommandLineOutcome {
-    bool run = true;    // false: print and exit with exitCode
-    int exitCode = 0;   // 0 for --help and --version, 2 for a bad argument
-    QString out;        // for stdout
-    QString err;        // one line for stderr
-    QString language{};  // --lang's code; empty: the environment's
+    bool run = true;          // false: print and exit with exitCode
+    int exitCode = 0;         // 0 for --help and --version, 2 for a bad argument
+    QString out;              // for stdout
+    QString err;              // one line for stderr
+    QString language{};       // --lang's code; empty: the environment's
     bool laboratory = false;  // --lab: open the laboratory instead of the pendulum
 };
 

@@ -18,8 +18,8 @@ struct SnapshotArguments {
     std::string output;
     int width = 1280, height = 720;
     std::vector<SnapshotAction> actions;
-    bool panel = false;        // write the measurements panel instead
-    bool drawingOnly = false;  // write the drawing alone, at device pixels
+    bool panel = false;           // write the measurements panel instead
+    bool drawingOnly = false;     // write the drawing alone, at device pixels
     std::string language = "en";  // of the window's texts; the captions never change
     bool help = false;
 };

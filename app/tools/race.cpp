@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     orvalde::Race race;
-    const std::string why =
-        race.configure({parsed->gravity, parsed->length, 1, parsed->damping}, parsed->heights);
+    const std::string why = race.configure({parsed->gravity, parsed->length, 1, parsed->damping}, parsed->heights);
     if (!why.empty()) return Refuse(why);
     race.runUntilArrived();
     std::fputs(orvalde::RaceCsv(race).c_str(), stdout);

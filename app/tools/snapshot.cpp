@@ -27,7 +27,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--lang CODE] [--start X0] [--cycloid N] [--circular N] [--both N] [--evolute] [--sweep]\n"
+    "usage: orvalde-snapshot OUT.png [--size WxH] [--drawing-only] [--panel] [--lang CODE] [--start X0] [--cycloid N] "
+    "[--circular N] [--both N] [--evolute] [--sweep]\n"
     "  Runs the actions in the order given after start-up and writes the window as PNG\n"
     "  (--drawing-only: just the drawing, at device pixels, without the controls;\n"
     "  --panel: with the measurements panel shown; --sweep: measure all release heights;\n"

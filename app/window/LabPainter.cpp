@@ -70,7 +70,9 @@ void LabPainter::paint(QPainter& p, const LabScene& scene) {
         p.setPen(ToQColor(t.colour));
         const QStaticText& laid = laidOut(t, font);
         const QSizeF size = laid.size();
-        const double left = t.align == TextAlign::Left ? 0 : t.align == TextAlign::Right ? -size.width() : -size.width() / 2;
+        const double left = t.align == TextAlign::Left    ? 0
+                            : t.align == TextAlign::Right ? -size.width()
+                                                          : -size.width() / 2;
         if (t.vertical) {
             p.save();
             p.translate(t.at.x, t.at.y);

@@ -100,7 +100,8 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
 
     auto* form = new QFormLayout;
     pace_ = new QComboBox(side);
-    for (Pace p : {Pace::Quarter, Pace::RealTime, Pace::PerFrame, Pace::Fast}) pace_->addItem(QString::fromUtf8(PaceLabel(p)));
+    for (Pace p : {Pace::Quarter, Pace::RealTime, Pace::PerFrame, Pace::Fast})
+        pace_->addItem(QString::fromUtf8(PaceLabel(p)));
     paceLabel_ = new QLabel(side);
     form->addRow(paceLabel_, pace_);
     gravity_ = new QComboBox(side);
@@ -151,17 +152,35 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
     layout->addWidget(canvas_, 1);
     layout->addWidget(side);
 
-    connect(release_, &QPushButton::clicked, this, [this] { session_.release(); refresh(); });
-    connect(pause_, &QPushButton::clicked, this, [this] { session_.togglePause(); refresh(); });
-    connect(step_, &QPushButton::clicked, this, [this] { session_.step(); refresh(); });
-    connect(reset_, &QPushButton::clicked, this, [this] { session_.reset(); refresh(); });
-    connect(even_, &QPushButton::clicked, this, [this] { session_.evenHeights(); refresh(); });
-    connect(reveal_, &QPushButton::clicked, this, [this] { session_.revealGravity(); refresh(); });
+    connect(release_, &QPushButton::clicked, this, [this] {
+        session_.release();
+        refresh();
+    });
+    connect(pause_, &QPushButton::clicked, this, [this] {
+        session_.togglePause();
+        refresh();
+    });
+    connect(step_, &QPushButton::clicked, this, [this] {
+        session_.step();
+        refresh();
+    });
+    connect(reset_, &QPushButton::clicked, this, [this] {
+        session_.reset();
+        refresh();
+    });
+    connect(even_, &QPushButton::clicked, this, [this] {
+        session_.evenHeights();
+        refresh();
+    });
+    connect(reveal_, &QPushButton::clicked, this, [this] {
+        session_.revealGravity();
+        refresh();
+    });
     connect(pace_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (!updating_) session_.setPace(static_cast<Pace>(i));
     });
     connect(gravity_, &QComboBox::activated, this, [this](int i) { chooseGravity(i); });
-    auto number = [this](double (LabParameters::*field)) {
+    auto number = [this](double(LabParameters::*field)) {
         return [this, field](double v) {
             if (updating_) return;
             LabParameters p = session_.race().parameters();
@@ -201,7 +220,8 @@ void LabWindow::retranslate() {
     dampingLabel_->setText(text(kDampingLabel));
     help_->setText(text(kHelp));
     for (std::size_t i = 0; i < std::size(kGravityPresets); ++i)
-        gravity_->setItemText(static_cast<int>(i), QString::fromStdString(GravityPresetLabel(kGravityPresets[i], language)));
+        gravity_->setItemText(static_cast<int>(i),
+                              QString::fromStdString(GravityPresetLabel(kGravityPresets[i], language)));
     gravity_->setItemText(static_cast<int>(std::size(kGravityPresets)), text(kPlanetX));
     table_->setHorizontalHeaderLabels(
         {text(kColumnTrack), text(kColumnBob), text(kColumnHeight), text(kColumnArrival), text(kColumnTheory)});
@@ -277,7 +297,8 @@ void LabWindow::refresh() {
     }
     QString spread;
     if (session_.released()) {
-        for (const std::string& line : SpreadSentences(session_.race(), language)) spread += QString::fromStdString(line) + "\n";
+        for (const std::string& line : SpreadSentences(session_.race(), language))
+            spread += QString::fromStdString(line) + "\n";
     } else {
         spread = QString::fromUtf8(language.tr(labtext::kNotReleased));
     }

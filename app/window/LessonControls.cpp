@@ -205,7 +205,8 @@ bool LessonControls::runShellAction(Command command) {
         case Command::Language: {
             const std::vector<std::string> all = AvailableLanguages();
             const auto now = std::find(all.begin(), all.end(), DesktopLanguage::current().code());
-            const std::size_t next = now == all.end() ? 0 : (static_cast<std::size_t>(now - all.begin()) + 1) % all.size();
+            const std::size_t next =
+                now == all.end() ? 0 : (static_cast<std::size_t>(now - all.begin()) + 1) % all.size();
             DesktopLanguage::instance().switchTo(all[next]);
             return true;
         }

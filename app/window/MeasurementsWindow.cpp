@@ -139,8 +139,8 @@ void MeasurementsWindow::startSweep() {
         worker_ = std::thread([run = run.get(), measure = measureStart, starts] {
             try {
                 run->outcome = RunSweep(
-                    starts, [run] { return run->cancel.load(); },
-                    [run](int done, int) { run->done.store(done); }, measure);
+                    starts, [run] { return run->cancel.load(); }, [run](int done, int) { run->done.store(done); },
+                    measure);
             } catch (const std::exception& e) {  // RunSweep catches the starts' own; this is memory
                 run->outcome.error = std::string("The sweep failed: ") + e.what();
             }

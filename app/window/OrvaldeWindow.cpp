@@ -46,8 +46,8 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     bar_->setRange(0, 32767);
     bar_->setValue(0);
 
-    form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_,
-                                                                &DesktopLanguage::current()});
+    form_ = std::make_unique<OrvaldeForm>(
+        FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_, &DesktopLanguage::current()});
     OrvaldeForm& f = *form_;
     for (int n = 1; n <= 9; ++n) {
         connect(buttons_[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
@@ -117,8 +117,9 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
         for (const PixelRect& r : surface_.takeDirtyRects()) {
             const PixelRect redone = fresh ? PixelRect{} : scaled_.update(surface_.image(), r);
             if (!redone.empty()) {
-                parts.emplace_back(QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
-                                       .toAlignedRect());
+                parts.emplace_back(
+                    QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
+                        .toAlignedRect());
             }
         }
         if (fresh) return rect();
@@ -248,7 +249,8 @@ void OrvaldeWindow::relayout() {
     PanelLayoutInput in;
     in.clientWidth = width();
     in.clientHeight = height();
-    in.pictureWidth = std::abs(surface_.worldToLogicalX(k.worldHalfWidth) - surface_.worldToLogicalX(-k.worldHalfWidth));
+    in.pictureWidth =
+        std::abs(surface_.worldToLogicalX(k.worldHalfWidth) - surface_.worldToLogicalX(-k.worldHalfWidth));
     in.pictureHeight =
         std::abs(surface_.worldToLogicalY(-k.worldHalfHeight) - surface_.worldToLogicalY(k.worldHalfHeight));
     if (!std::isfinite(in.pictureWidth) || !std::isfinite(in.pictureHeight)) in.pictureWidth = in.pictureHeight = 0;

@@ -54,7 +54,9 @@ QRectF PlotBox(const QRectF& area, const PlotModel& plot) {
     double tickWidth = 0;
     const double yStep = plot.y.ticks.size() > 1 ? plot.y.ticks[1] - plot.y.ticks[0] : 1;
     for (double t : plot.y.ticks) {
-        tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep, plot.decimalSeparator))));
+        tickWidth =
+            std::max(tickWidth,
+                     tickMetrics.horizontalAdvance(QString::fromStdString(TickText(t, yStep, plot.decimalSeparator))));
     }
     const QRectF box(QPointF(area.left() + kLabelPixels * 1.8 + tickWidth + 10, area.top() + kTitlePixels * 1.8),
                      QPointF(area.right() - 16, area.bottom() - kLabelPixels * 1.8 - kTickPixels * 1.6));
@@ -104,14 +106,15 @@ void PaintPlotFrame(QPainter& p, const QRectF& area, const PlotModel& plot) {
         p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
         p.setPen(Qt::black);
         p.drawText(QRectF(box.left() - tickWidth - 8, y - kTickPixels, tickWidth + 2, 2 * kTickPixels),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(TickText(t, yStep, plot.decimalSeparator)));
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromStdString(TickText(t, yStep, plot.decimalSeparator)));
     }
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(box);
     p.setFont(Font(kLabelPixels));
-    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4),
-               Qt::AlignCenter, QString::fromStdString(plot.x.label));
+    p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4), Qt::AlignCenter,
+               QString::fromStdString(plot.x.label));
     p.save();
     p.translate(area.left() + kLabelPixels * 0.2, box.center().y());
     p.rotate(-90);

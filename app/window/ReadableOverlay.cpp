@@ -38,16 +38,32 @@ void DrawSwatch(QPainter& p, const LegendEntry& e, const QRect& box) {
             p.drawLine(x2, y, x2 - 6, y - 4);
             p.drawLine(x2, y, x2 - 6, y + 4);
             break;
-        case Swatch::Line: p.setPen(QPen(colour, 2)); p.drawLine(x1, y, x2, y); break;
-        case Swatch::ThinLine: p.setPen(QPen(colour, 1)); p.drawLine(x1, y, x2, y); break;
-        case Swatch::Dashed: p.setPen(QPen(colour, 1, Qt::DashLine)); p.drawLine(x1, y, x2, y); break;
+        case Swatch::Line:
+            p.setPen(QPen(colour, 2));
+            p.drawLine(x1, y, x2, y);
+            break;
+        case Swatch::ThinLine:
+            p.setPen(QPen(colour, 1));
+            p.drawLine(x1, y, x2, y);
+            break;
+        case Swatch::Dashed:
+            p.setPen(QPen(colour, 1, Qt::DashLine));
+            p.drawLine(x1, y, x2, y);
+            break;
         case Swatch::Dots:
             p.setPen(Qt::NoPen);
             p.setBrush(colour);
             for (int x = x1 + 3; x < x2; x += 9) p.drawEllipse(QPoint(x, y), 2, 2);
             break;
-        case Swatch::Dot: p.setPen(Qt::NoPen); p.setBrush(colour); p.drawEllipse(QPoint((x1 + x2) / 2, y), 4, 4); break;
-        case Swatch::Ring: p.setPen(QPen(colour, 1)); p.drawEllipse(QPoint((x1 + x2) / 2, y), 8, 8); break;
+        case Swatch::Dot:
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawEllipse(QPoint((x1 + x2) / 2, y), 4, 4);
+            break;
+        case Swatch::Ring:
+            p.setPen(QPen(colour, 1));
+            p.drawEllipse(QPoint((x1 + x2) / 2, y), 8, 8);
+            break;
         case Swatch::Arc:
             p.setPen(QPen(colour, 2));
             p.drawArc(QRect(x1, y - 16, x2 - x1, 24), 200 * 16, 140 * 16);
@@ -111,13 +127,13 @@ ReadableOverlay::ReadableOverlay(OrvaldeWindow& window, std::function<Pace()> pa
     status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     status_->setAccessibleName(Tr(text::kStatusName));
-    status_->setStyleSheet("QLabel { background: rgba(255, 255, 255, 225); border: 1px solid #5a5a5a; "
-                           "padding: 2px 8px; font-size: 15px; color: black; }");
+    status_->setStyleSheet(
+        "QLabel { background: rgba(255, 255, 255, 225); border: 1px solid #5a5a5a; "
+        "padding: 2px 8px; font-size: 15px; color: black; }");
     for (int n = 1; n <= 9; ++n) {
         if (QPushButton* b = window_.button(n)) {
-            connect(b, &QPushButton::clicked, this, [this, n] {
-                view_.buttonPressed(n, window_.timer1(), window_.timer2(), steadySeconds());
-            });
+            connect(b, &QPushButton::clicked, this,
+                    [this, n] { view_.buttonPressed(n, window_.timer1(), window_.timer2(), steadySeconds()); });
         }
     }
     window_.installEventFilter(this);
@@ -145,7 +161,9 @@ void ReadableOverlay::toggleLegend() {
     place();
 }
 
-void ReadableOverlay::toggleBoldLines() { window_.dispatch([this] { view_.toggleBoldLines(window_.surface()); }); }
+void ReadableOverlay::toggleBoldLines() {
+    window_.dispatch([this] { view_.toggleBoldLines(window_.surface()); });
+}
 
 void ReadableOverlay::place() {
     ScreenLayoutInput in;
@@ -176,8 +194,8 @@ void ReadableOverlay::refreshStatus(double seconds) {
 }
 
 void ReadableOverlay::showStatus(double seconds) {
-    const StatusFacts facts = ReadStatus(window_.form().sim(), window_.timer1(), window_.timer2(),
-                                         window_.xthesiControl(), pace_());
+    const StatusFacts facts =
+        ReadStatus(window_.form().sim(), window_.timer1(), window_.timer2(), window_.xthesiControl(), pace_());
     const QString text = QString::fromStdString(view_.status(facts, seconds, DesktopLanguage::current()));
     if (text != status_->text()) status_->setText(text);
 }

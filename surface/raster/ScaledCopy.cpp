@@ -48,8 +48,8 @@ ScaledCopy::Taps ScaledCopy::MakeTaps(int sourceSize, double scale) {
 
 void ScaledCopy::Taps::covering(int from, int to, int* lo, int* hi) const {
     // Pixel t covers source pixels [first[t], first[t] + count[t]); both only grow with t.
-    *lo = static_cast<int>(std::upper_bound(first.begin(), first.end(), from,
-                                            [&](int v, int f) { return v < f; }) - first.begin());
+    *lo = static_cast<int>(std::upper_bound(first.begin(), first.end(), from, [&](int v, int f) { return v < f; }) -
+                           first.begin());
     while (*lo > 0 && first[static_cast<std::size_t>(*lo - 1)] + count[static_cast<std::size_t>(*lo - 1)] > from) --*lo;
     *hi = static_cast<int>(std::lower_bound(first.begin(), first.end(), to) - first.begin());
 }
@@ -82,7 +82,8 @@ PixelRect ScaledCopy::update(const PixelImage& source, PixelRect changed) {
     // [left, right) read: the same weights for the whole row, so this loop
     // runs on vectors. Then across, within that one row.
     const int from = columns_.first[static_cast<std::size_t>(left)];
-    const int to = columns_.first[static_cast<std::size_t>(right - 1)] + columns_.count[static_cast<std::size_t>(right - 1)];
+    const int to =
+        columns_.first[static_cast<std::size_t>(right - 1)] + columns_.count[static_cast<std::size_t>(right - 1)];
     const auto span = static_cast<std::size_t>(to - from);
     const int width = right - left;
     rb_.resize(span);

@@ -58,7 +58,8 @@ TEST(ReadableLayout, KeyAndStatusLeaveTheBobsButtonsAndBarFree) {
         ScreenLayoutInput in{w, h, surface.world(), {0, 0, 937, 97}, {0, 0, 0, 0}};
         const double hw = 250.0 * w / (w + h), hh = 250.0 * h / (w + h);
         // The bar as the program places it: bottom left, half the world wide.
-        in.scrollBar = {0, static_cast<int>(surface.world().y(-0.85 * hh)), static_cast<int>(0.5 * hw * 2 * w / (2 * hw)), 33};
+        in.scrollBar = {0, static_cast<int>(surface.world().y(-0.85 * hh)),
+                        static_cast<int>(0.5 * hw * 2 * w / (2 * hw)), 33};
         // Independently of BobRegion: both arches and the weight arrow's reach below the lowest point.
         const double span = 2 * std::numbers::pi * 20;
         const PixelRect bobs{static_cast<int>(surface.world().x(-span)), static_cast<int>(surface.world().y(40)),
@@ -112,9 +113,9 @@ TEST(JointButton, HintsOnlyWhileEitherPendulumHasNeverRun) {
     pressJoint(10);
     EXPECT_EQ(p.timer1.interval(), 0);  // the button itself still does nothing that shows
     EXPECT_NE(view.hint(10.5), "");
-    EXPECT_NE(view.status(ReadStatus(p.form.sim(), p.timer1, p.timer2, p.xthesi, Pace::PerFrame), 10.5).find(
-                  view.hint(10.5)),
-              std::string::npos);
+    EXPECT_NE(
+        view.status(ReadStatus(p.form.sim(), p.timer1, p.timer2, p.xthesi, Pace::PerFrame), 10.5).find(view.hint(10.5)),
+        std::string::npos);
     EXPECT_EQ(view.hint(10 + kHintSeconds), "");
     view.buttonPressed(9, p.timer1, p.timer2, 20);
     view.buttonPressed(1, p.timer1, p.timer2, 21);  // another button ends it

@@ -21,8 +21,8 @@ TEST(LabLanguage, SpreadSentencesAgreeWithTheCountInGreek) {
     ASSERT_STREQ(kGreek.code(), "el");
     Race race;
     ASSERT_EQ(race.configure({9.81, 80, 1, 0}, {5, 10, 20, 30, 35, 40}), "");
-    EXPECT_EQ(SpreadSentences(race, kGreek), (std::vector<std::string>{"κυκλοειδής: έφτασαν 0 από 6 ως τώρα",
-                                                                        "κύκλος: έφτασαν 0 από 6 ως τώρα"}));
+    EXPECT_EQ(SpreadSentences(race, kGreek),
+              (std::vector<std::string>{"κυκλοειδής: έφτασαν 0 από 6 ως τώρα", "κύκλος: έφτασαν 0 από 6 ως τώρα"}));
     // Exactly one arrived on the circle: the singular.
     const auto circleArrived = [&] {
         const auto& bobs = race.bobs(Track::Circle);
@@ -98,8 +98,7 @@ TEST(LabLanguage, RefusalsAndTheControlsSpeakTheSessionsLanguage) {
     EXPECT_NE(texts.find("\"release\":\"Απελευθέρωση\""), std::string::npos) << texts;
     EXPECT_NE(texts.find("[\"Γη (9,81 m/s\u00b2)\",9.81"), std::string::npos) << texts;
     EXPECT_NE(texts.find("[\"Η διάταξη (10 m/s\u00b2)\",10]"), std::string::npos) << texts;
-    EXPECT_NE(LabTextsJson(Translator::english()).find("[\"Jupiter (24.79 m/s\u00b2)\",24.7"),
-              std::string::npos);
+    EXPECT_NE(LabTextsJson(Translator::english()).find("[\"Jupiter (24.79 m/s\u00b2)\",24.7"), std::string::npos);
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ TEST(LabSession, DraggingAndKeysSetHeightsOnThePathBeforeTheRace) {
         const PathPoint from = BobPixel(s, track, 1);
         ASSERT_TRUE(s.pointerDown(from.x + 2, from.y - 2));
         EXPECT_EQ(s.selection(), (Selection{track, 1}));
-        const PathPoint to =
-            s.layout().track(track).toPixels(PositionOn(track, 80, CoordinateAtHeight(track, 80, 30)));
+        const PathPoint to = s.layout().track(track).toPixels(PositionOn(track, 80, CoordinateAtHeight(track, 80, 30)));
         EXPECT_TRUE(s.pointerMove(to.x + 1, to.y + 1));  // a pixel off the path still finds it
         s.pointerUp();
         EXPECT_NEAR(s.race().heights()[1], 30, 0.3);

@@ -18,8 +18,7 @@ TEST(LabSetup, ALinkReadsBackToTheSameRaceBitForBit) {
         EXPECT_TRUE(back.messages.empty()) << query;
     }
     EXPECT_EQ(SerialiseLabSetup(setups[1]), "g=1.62&length=80&damping=0&heights=5,10,20,40");
-    EXPECT_EQ(ParseLabSetup("heights=5%2C10&unknown=1&g=3.71").setup,
-              (LabSetup{{3.71, 80, 1, 0}, {5, 10}}));
+    EXPECT_EQ(ParseLabSetup("heights=5%2C10&unknown=1&g=3.71").setup, (LabSetup{{3.71, 80, 1, 0}, {5, 10}}));
 }
 
 TEST(LabSetup, ABadValueIsNamedAndOnlyItTakesItsDefault) {

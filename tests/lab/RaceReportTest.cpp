@@ -11,8 +11,8 @@ namespace {
 TEST(RaceReport, TellsTheSpreadInWordsAndLeavesUnknownFieldsEmpty) {
     Race race;
     ASSERT_EQ(race.configure({9.81, 80, 1, 0.05}, {2, 40}), "");
-    EXPECT_EQ(SpreadSentences(race), (std::vector<std::string>{"cycloid: 0 of 2 arrived so far",
-                                                                "circle: 0 of 2 arrived so far"}));
+    EXPECT_EQ(SpreadSentences(race),
+              (std::vector<std::string>{"cycloid: 0 of 2 arrived so far", "circle: 0 of 2 arrived so far"}));
     const std::string before = RaceCsv(race);
     EXPECT_NE(before.find("\ncycloid,1,2,,4.70174597747"), std::string::npos) << before;
     EXPECT_NE(before.find("\ncircle,2,40,,\n"), std::string::npos) << before;  // friction: no closed form

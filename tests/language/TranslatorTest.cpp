@@ -27,9 +27,12 @@ TEST(Translator, GreekWithPluralsAndNumbersEnglishForTheRest) {
     EXPECT_STREQ(language.tr("a text no catalog has"), "a text no catalog has");
     const char* one = "{bob}: t = {time} s, {passes} pass through the lowest point, theory {theory} s";
     const char* many = "{bob}: t = {time} s, {passes} passes through the lowest point, theory {theory} s";
-    EXPECT_NE(std::string(language.trn(one, many, 1)).find("{passes} διέλευση από το κατώτατο σημείο,"), std::string::npos);
-    EXPECT_NE(std::string(language.trn(one, many, 0)).find("{passes} διελεύσεις από το κατώτατο σημείο,"), std::string::npos);
-    EXPECT_NE(std::string(language.trn(one, many, 2)).find("{passes} διελεύσεις από το κατώτατο σημείο,"), std::string::npos);
+    EXPECT_NE(std::string(language.trn(one, many, 1)).find("{passes} διέλευση από το κατώτατο σημείο,"),
+              std::string::npos);
+    EXPECT_NE(std::string(language.trn(one, many, 0)).find("{passes} διελεύσεις από το κατώτατο σημείο,"),
+              std::string::npos);
+    EXPECT_NE(std::string(language.trn(one, many, 2)).find("{passes} διελεύσεις από το κατώτατο σημείο,"),
+              std::string::npos);
     EXPECT_STREQ(language.trn("no such", "no suches", 3), "no suches");
 
     EXPECT_FALSE(language.select("fr"));

@@ -99,7 +99,8 @@ TEST(MeasuredPeriod, CycloidReleasedNextToTheCuspKeepsToTheArchItsEnergyAndItsPe
             const CycloidState& c = m.program.form.sim().cycloid;
             offArch = std::max({offArch, c.bobX, -40 * kPi - c.bobX});
             offCycloid = std::max(offCycloid, std::fabs(c.bobY - ArchHeight(c.bobX)));
-            energy = std::max(energy, std::fabs((c.bobVX * c.bobVX + c.bobVY * c.bobVY) / 2 - 10 * (releaseY - c.bobY)));
+            energy =
+                std::max(energy, std::fabs((c.bobVX * c.bobVX + c.bobVY * c.bobVY) / 2 - 10 * (releaseY - c.bobY)));
             if (c.bobX < -20 * kPi) highest = std::max(highest, c.bobY);
         }
         EXPECT_LE(offArch, 0) << start;

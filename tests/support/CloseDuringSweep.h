@@ -18,8 +18,8 @@
 namespace orvalde::testsupport {
 
 struct CloseOutcome {
-    bool loopEnded = false;   // the event loop returned, as the program's main does
-    double seconds = 0;       // from the close to the lesson and window gone (sweep joined)
+    bool loopEnded = false;  // the event loop returned, as the program's main does
+    double seconds = 0;      // from the close to the lesson and window gone (sweep joined)
     bool timersStopped = false;
     bool childrenClosed = false;  // the help window, and the panel with the window
     bool sweepWasRunning = false;

@@ -38,8 +38,8 @@ TEST(LabWindow, OpensOnceAndRacesWhatWasSetWithTheMouseAndKeys) {
     const PathPoint from = circle.toPixels(PositionOn(Track::Circle, L, s.race().bobs(Track::Circle)[0].coordinate()));
     const PathPoint to = circle.toPixels(PositionOn(Track::Circle, L, -CoordinateLimit(Track::Circle)));
     QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(int(from.x), int(from.y)));
-    QMouseEvent move(QEvent::MouseMove, QPointF(to.x, to.y), canvas->mapToGlobal(QPointF(to.x, to.y)),
-                     Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(to.x, to.y), canvas->mapToGlobal(QPointF(to.x, to.y)), Qt::NoButton,
+                     Qt::LeftButton, {});
     QApplication::sendEvent(canvas, &move);
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(int(to.x), int(to.y)));
     EXPECT_DOUBLE_EQ(s.race().heights()[0], L / 2);

@@ -54,8 +54,8 @@ QString WithoutLegalTextsKeptInEnglish(QString text) {
     QTextDocument licence, notices;
     licence.setMarkdown("```text\n" + Qs(about.licenceText) + "```\n");
     notices.setMarkdown(Qs(about.notices));
-    for (const QString& legal : {notices.toPlainText(), licence.toPlainText(), Qs(about.copyright), Qs(about.homepage),
-                                Qs(about.licenceName)})
+    for (const QString& legal :
+         {notices.toPlainText(), licence.toPlainText(), Qs(about.copyright), Qs(about.homepage), Qs(about.licenceName)})
         text.remove(legal);
     return text;
 }
@@ -110,8 +110,8 @@ TEST_F(Language, SwitchingRetranslatesEveryWindowAtOnceAndBack) {
     // No event loop in between: everything changed within the call.
     EXPECT_EQ(panel().windowTitle(), QString::fromUtf8("ORVALDE \u2014 Μετρήσεις"));
     EXPECT_EQ(panel().sweepButton().text(), QString::fromUtf8("Μέτρηση από όλα τα αρχικά ύψη"));
-    EXPECT_TRUE(panel().readout().text().startsWith(QString::fromUtf8("κυκλοειδές: t = 40,0 s"))) <<
-        panel().readout().text().toStdString();
+    EXPECT_TRUE(panel().readout().text().startsWith(QString::fromUtf8("κυκλοειδές: t = 40,0 s")))
+        << panel().readout().text().toStdString();
     EXPECT_EQ(panel().periodView().plot().title, "Περίοδος συναρτήσει του αρχικού ύψους");
     EXPECT_EQ(panel().periodView().plot().decimalSeparator, ",");
     EXPECT_EQ(window->scrollBar()->accessibleName(), QString::fromUtf8("Αρχική θέση"));
@@ -197,8 +197,10 @@ TEST_F(Language, ReadableScreenAndAboutFollowTheSwitch) {
     EXPECT_EQ(table.item(0, 0)->text(), "39,20");
     EXPECT_EQ(table.item(0, 4)->text(), "+8,25");
     EXPECT_EQ(about->windowTitle(), QString::fromUtf8("Σχετικά με το Orvalde"));
-    EXPECT_TRUE(about->findChild<QLabel*>("aboutHeading")->text().contains(QString::fromUtf8("Διατίθεται με την άδεια MIT.")));
-    EXPECT_TRUE(about->findChild<QTextBrowser*>("aboutNotices")->toPlainText().startsWith(QString::fromUtf8("Άδεια χρήσης")));
+    EXPECT_TRUE(
+        about->findChild<QLabel*>("aboutHeading")->text().contains(QString::fromUtf8("Διατίθεται με την άδεια MIT.")));
+    EXPECT_TRUE(
+        about->findChild<QTextBrowser*>("aboutNotices")->toPlainText().startsWith(QString::fromUtf8("Άδεια χρήσης")));
 
     ASSERT_TRUE(DesktopLanguage::instance().switchTo("en"));
     EXPECT_EQ(overlay.status().text(), english);
@@ -243,7 +245,8 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
             if (auto* browser = qobject_cast<QTextBrowser*>(w))
                 add(where + " text", WithoutLegalTextsKeptInEnglish(browser->toPlainText()));
             if (auto* table = qobject_cast<QTableWidget*>(w)) {
-                for (int c = 0; c < table->columnCount(); ++c) add(where + " heading", table->horizontalHeaderItem(c)->text());
+                for (int c = 0; c < table->columnCount(); ++c)
+                    add(where + " heading", table->horizontalHeaderItem(c)->text());
             }
             if (auto* button = qobject_cast<QAbstractButton*>(w)) add(where + " text", button->text());
             if (auto* box = qobject_cast<QComboBox*>(w)) {
@@ -262,7 +265,8 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
         for (const PlotSeries& s : plot->series) add("plot legend", QString::fromStdString(s.name));
     }
 
-    for (const SceneText& t : BuildLabScene(lab->session()).texts) add("laboratory scene", QString::fromStdString(t.text));
+    for (const SceneText& t : BuildLabScene(lab->session()).texts)
+        add("laboratory scene", QString::fromStdString(t.text));
 
     static const QRegularExpression latinWord("[A-Za-z]{2,}");
     int greek = 0;
@@ -270,8 +274,8 @@ TEST_F(Language, GreekLeavesNoEnglishWordOutsideTheCaptions) {
         if (text.contains(QRegularExpression("[\u0370-\u03ff]"))) ++greek;
         for (auto match = latinWord.globalMatch(text); match.hasNext();) {
             const QString word = match.next().captured();
-            EXPECT_TRUE(allowed.count(word)) << "English \"" << word.toStdString() << "\" in " << where.toStdString()
-                                             << ": " << text.toStdString();
+            EXPECT_TRUE(allowed.count(word))
+                << "English \"" << word.toStdString() << "\" in " << where.toStdString() << ": " << text.toStdString();
         }
     }
     EXPECT_GT(greek, 20) << "the sweep saw the texts";

@@ -45,9 +45,8 @@ TEST_P(DockedPanel, StaysOffTheBobsAndTheButtonsAndGivesTheRoomBack) {
     const Constants& k = window.form().sim().constants;
     const double s = window.layout().drawingScale;
     EXPECT_LT(s, 1);
-    const LayoutRect bobs =
-        BobsOnScreen(BobsWorldBox(screen.width(), screen.height()), window.width(), window.height(),
-                     k.worldHalfWidth, k.worldHalfHeight, s);
+    const LayoutRect bobs = BobsOnScreen(BobsWorldBox(screen.width(), screen.height()), window.width(), window.height(),
+                                         k.worldHalfWidth, k.worldHalfHeight, s);
     EXPECT_FALSE(p.intersects(bobs)) << "bobs x " << bobs.x << ".." << bobs.right() << ", panel from " << p.x;
     EXPECT_FALSE(p.intersects(Of(window.buttonsRect())));
     EXPECT_FALSE(p.intersects(Of(window.scrollBar()->geometry())));
@@ -67,8 +66,13 @@ INSTANTIATE_TEST_SUITE_P(ClassroomScreens, DockedPanel, ::testing::Values(QSize(
 
 TEST(PanelLayoutRule, PortraitPutsItBelowAndAllOfTheBobsStayAbove) {
     for (const QSize screen : {QSize(768, 1366), QSize(800, 800)}) {
-        PanelLayoutInput in{double(screen.width()), double(screen.height()), double(screen.width()),
-                            double(screen.height()), 937, 96, true};
+        PanelLayoutInput in{double(screen.width()),
+                            double(screen.height()),
+                            double(screen.width()),
+                            double(screen.height()),
+                            937,
+                            96,
+                            true};
         const PanelLayout l = LayOutPanel(in);
         EXPECT_TRUE(l.below);
         HeadlessOrvalde probe(screen.width(), screen.height(), false);

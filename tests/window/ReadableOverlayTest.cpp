@@ -36,7 +36,8 @@ TEST(ReadableWindow, KeyShowsBesideTheBobsAndTheStatusNamesTheReleaseAndTheHint)
         window.button(9)->click();  // before either pendulum ran
         overlay.showStatus(ReadableOverlay::steadySeconds());
         const QString text = overlay.status().text();
-        EXPECT_TRUE(text.contains(QString::fromUtf8("release height 11.68 m above the lowest point, string at 31.3\u00b0")))
+        EXPECT_TRUE(
+            text.contains(QString::fromUtf8("release height 11.68 m above the lowest point, string at 31.3\u00b0")))
             << text.toStdString();
         EXPECT_TRUE(text.contains("TIME ON and time on KYKLIKO first")) << text.toStdString();
 

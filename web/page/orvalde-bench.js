@@ -45,6 +45,7 @@
     // The laboratory: six bobs a track racing at 1x, a frame being the
     // physics of 1/60 s, the scene from the core and drawing it at 1920x1080.
     const labContext = document.getElementById('lab-canvas').getContext('2d');
+    const m = program.m;
     m._orvalde_lab_input(0);
     m._orvalde_lab_start(1920, 1080);
     m._orvalde_lab_action(0);

@@ -106,8 +106,8 @@ std::string LabSceneJson(const LabScene& scene) {
         Numbers(out, {t.at.x, t.at.y});
         out += "," + JsonString(t.text) + ",";
         Number(out, t.size);
-        out += "," + Colour(t.colour) + "," + std::to_string(static_cast<int>(t.align)) + "," +
-               (t.bold ? "1" : "0") + "," + (t.vertical ? "1" : "0") + "]";
+        out += "," + Colour(t.colour) + "," + std::to_string(static_cast<int>(t.align)) + "," + (t.bold ? "1" : "0") +
+               "," + (t.vertical ? "1" : "0") + "]";
     }
     out += "]}";
     return out;
@@ -117,11 +117,14 @@ std::string LabStateJson(const LabSession& s) {
     const LabParameters& p = s.race().parameters();
     std::string out = "{\"revision\":" + std::to_string(s.revision()) + ",\"released\":" + Bool(s.released()) +
                       ",\"paused\":" + Bool(s.paused()) + ",\"pace\":" + std::to_string(static_cast<int>(s.pace())) +
-                      ",\"gravityHidden\":" + Bool(s.gravityHidden()) + ",\"gravityText\":" + JsonString(s.gravityText());
+                      ",\"gravityHidden\":" + Bool(s.gravityHidden()) +
+                      ",\"gravityText\":" + JsonString(s.gravityText());
     // The hidden gravity stays out of the page's state too.
     out += ",\"g\":";
-    if (s.gravityHidden()) out += "null";
-    else Number(out, p.gravity, "%.17g");
+    if (s.gravityHidden())
+        out += "null";
+    else
+        Number(out, p.gravity, "%.17g");
     out += ",\"length\":";
     Number(out, p.length, "%.17g");
     out += ",\"mass\":";
@@ -156,14 +159,30 @@ std::string LabStateJson(const LabSession& s) {
 std::string LabTextsJson(const Translator& language) {
     using namespace labtext;
     const std::pair<const char*, const char*> texts[] = {
-        {"title", kWindowTitle},     {"release", kRelease},       {"pause", kPause},
-        {"resume", kResume},         {"step", kStep},             {"reset", kReset},
-        {"even", kEvenHeights},      {"copyLink", kCopyLink},     {"copied", kLinkCopied},
-        {"pace", kPaceLabel},        {"gravity", kGravityLabel},  {"length", kLengthLabel},
-        {"mass", kMassLabel},        {"damping", kDampingLabel},  {"planetX", kPlanetX},
-        {"reveal", kRevealGravity},  {"help", kHelp},             {"toApparatus", kToApparatus},
-        {"track", kColumnTrack},     {"bob", kColumnBob},         {"height", kColumnHeight},
-        {"arrival", kColumnArrival}, {"theory", kColumnTheory},   {"link", kLink},
+        {"title", kWindowTitle},
+        {"release", kRelease},
+        {"pause", kPause},
+        {"resume", kResume},
+        {"step", kStep},
+        {"reset", kReset},
+        {"even", kEvenHeights},
+        {"copyLink", kCopyLink},
+        {"copied", kLinkCopied},
+        {"pace", kPaceLabel},
+        {"gravity", kGravityLabel},
+        {"length", kLengthLabel},
+        {"mass", kMassLabel},
+        {"damping", kDampingLabel},
+        {"planetX", kPlanetX},
+        {"reveal", kRevealGravity},
+        {"help", kHelp},
+        {"toApparatus", kToApparatus},
+        {"track", kColumnTrack},
+        {"bob", kColumnBob},
+        {"height", kColumnHeight},
+        {"arrival", kColumnArrival},
+        {"theory", kColumnTheory},
+        {"link", kLink},
     };
     std::string out = "{";
     for (const auto& [key, text] : texts) out += JsonString(key) + ":" + JsonString(language.tr(text)) + ",";
