@@ -57,7 +57,10 @@ PixelRect StatusPlace(const ScreenLayoutInput& in) {
     const PixelRect bobs = BobRegion(in.world);
     const int left = std::max(in.scrollBar.x + in.scrollBar.width, 0) + kMargin;
     const int top = bobs.y + bobs.height + kMargin;
-    const PixelRect r{left, top, in.clientWidth - kMargin - left, in.clientHeight - kMargin - top};
+    // Three lines at most: below a drawing shown smaller there is more room than that.
+    constexpr int kStatusMaxHeight = 96;
+    const PixelRect r{left, top, in.clientWidth - kMargin - left,
+                      std::min(in.clientHeight - kMargin - top, kStatusMaxHeight)};
     return r.empty() ? PixelRect{} : r;
 }
 

@@ -227,6 +227,7 @@ void LessonControls::toggleMeasurements() {
     if (show) p.refreshNow();
     window_.setPanelShown(show);
     p.setSideBySide(window_.layout().below);
+    overlay_->place();
     if (!show) window_.setFocus();  // the keys stay with the window
 }
 
