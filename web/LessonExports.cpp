@@ -94,15 +94,17 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_menu_json() {
-    return Controls() ? HandToPage(orvalde::MenuJson(Controls()->lesson())) : "[]";
+    return Controls() ? HandToPage(orvalde::MenuJson(Controls()->lesson(), orvalde::PageLanguage())) : "[]";
 }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_help_json() { return HandToPage(orvalde::HelpJson()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_help_json() { return HandToPage(orvalde::HelpJson(orvalde::PageLanguage())); }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_drawing_name() { return HandToPage(orvalde::DrawingName()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_drawing_name() {
+    return HandToPage(orvalde::DrawingName(orvalde::PageLanguage()));
+}
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_describe_drawing() {
-    return Controls() ? HandToPage(orvalde::DescribeDrawing(Controls()->lesson())) : "";
+    return Controls() ? HandToPage(orvalde::DescribeDrawing(Controls()->lesson(), orvalde::PageLanguage())) : "";
 }
 
 // Changes whenever something was measured: the panel redraws only then.
@@ -146,7 +148,9 @@ EMSCRIPTEN_KEEPALIVE int orvalde_bold() { return Controls() && Controls()->boldL
 EMSCRIPTEN_KEEPALIVE int orvalde_raised_button() { return orvalde::kRaisedButton; }
 
 // The key's title and entries in the page's language.
-EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() { return HandToPage(orvalde::LegendJson(orvalde::PageLanguage())); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_json() {
+    return HandToPage(orvalde::LegendJson(orvalde::PageLanguage()));
+}
 // The figures explained, one "label: sentence" per line, for the help.
 EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_help() {
     return HandToPage(orvalde::LegendHelpText(orvalde::PageLanguage()));
@@ -162,8 +166,9 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_layout_json(int innerWidth, int innerHe
     in.world = p->surface().world();
     constexpr double kCssDpi = 96;
     for (const orvalde::ButtonDesign& b : orvalde::kButtons) {
-        in.buttons = orvalde::Union(in.buttons, {orvalde::TwipsToPixels(b.left, kCssDpi), orvalde::TwipsToPixels(b.top, kCssDpi),
-                                                  orvalde::TwipsToPixels(b.width, kCssDpi), orvalde::TwipsToPixels(b.height, kCssDpi)});
+        in.buttons = orvalde::Union(
+            in.buttons, {orvalde::TwipsToPixels(b.left, kCssDpi), orvalde::TwipsToPixels(b.top, kCssDpi),
+                         orvalde::TwipsToPixels(b.width, kCssDpi), orvalde::TwipsToPixels(b.height, kCssDpi)});
     }
     const orvalde::BarPlacement& bar = p->scrollBar().placement();
     in.scrollBar = {bar.left, bar.top, bar.width, bar.height};

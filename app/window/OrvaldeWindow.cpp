@@ -44,8 +44,8 @@ OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     bar_->setRange(0, 32767);
     bar_->setValue(0);
 
-    form_ = std::make_unique<OrvaldeForm>(FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_,
-                                                                &DesktopLanguage::current()});
+    form_ = std::make_unique<OrvaldeForm>(
+        FormDevices{*this, surface_, xthesi_, timer1_, timer2_, messages_, &DesktopLanguage::current()});
     OrvaldeForm& f = *form_;
     for (int n = 1; n <= 9; ++n) {
         connect(buttons_[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
@@ -67,7 +67,7 @@ void OrvaldeWindow::retranslate() {
     for (const ButtonDesign& design : kButtons) {
         if (const Action* action = ActionForButton(design.number)) {
             buttons_[static_cast<std::size_t>(design.number)]->setAccessibleDescription(
-                QString::fromStdString(ActionHelp(action->command)));
+                QString::fromStdString(ActionHelp(action->command, language)));
         }
     }
     bar_->setAccessibleName(QString::fromUtf8(language.tr("Start position")));
