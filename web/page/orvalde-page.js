@@ -80,7 +80,7 @@
         act(() => { taken = program.scrollKey(key); });
         return taken;
       },
-    }, 'Start position');
+    }, OrvaldeLanguage.tr('Start position'));
 
     // OK, Escape or closing otherwise: the message has been seen.
     dialog.addEventListener('close', () => {
@@ -106,6 +106,8 @@
     // registered after followLanguage, so that the program speaks it already.
     function translateControls() {
       for (const b of program.buttons()) document.getElementById('command' + b.number).title = b.help;
+      bar.element.setAttribute('aria-label', OrvaldeLanguage.tr('Start position'));
+      bar.update(program.bar());
       canvas.setAttribute('aria-label', program.drawingName());
     }
     translateControls();
