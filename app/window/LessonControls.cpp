@@ -279,7 +279,8 @@ bool LessonControls::savePicture(const QString& path) {
 
 bool LessonControls::saveMeasurements(const QString& path) {
     std::string error;
-    if (WriteTextFile(path.toStdString(), MeasurementsCsv(lesson_.measurements()), error)) return true;
+    if (WriteTextFile(path.toStdString(), MeasurementsCsv(lesson_.measurements()), error, DesktopLanguage::current()))
+        return true;
     report(QString::fromStdString(error));
     return false;
 }

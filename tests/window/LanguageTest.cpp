@@ -144,6 +144,16 @@ TEST_F(Language, LessonTextsFollowTheSwitchAndComeBack) {
         QRegularExpression(QString::fromUtf8("^\\d+,\\d m πάνω από το κατώτατο σημείο$"))))
         << window->scrollBar()->accessibleDescription().toStdString();
 
+    // Saving's failures are told in Greek too.
+    QStringList reported;
+    lesson->report = [&](const QString& message) { reported << message; };
+    EXPECT_FALSE(lesson->savePicture("/no/such/folder/picture.png"));
+    EXPECT_FALSE(lesson->saveMeasurements("/no/such/folder/m.csv"));
+    ASSERT_EQ(reported.size(), 2);
+    for (const QString& message : reported) {
+        EXPECT_TRUE(message.startsWith(QString::fromUtf8("Δεν ήταν δυνατή η αποθήκευση"))) << message.toStdString();
+    }
+
     ASSERT_TRUE(DesktopLanguage::instance().switchTo("en"));
     EXPECT_TRUE(window->button(1)->toolTip().startsWith("Releases the cycloidal pendulum"));
     EXPECT_EQ(menuTexts(), englishMenu);
