@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "language/Mark.h"
 #include "lesson/ButtonLayout.h"
 #include "lesson/Shown.h"
 
@@ -12,7 +13,8 @@ using C = Command;
 using H = Handler;
 using M = MenuPlace;
 
-// Every user-visible English text of the actions is here.
+// Every user-visible text of the actions is here, in English, marked for the
+// catalogs; Shown translates it. The buttons' captions are never translated.
 const std::vector<Action> kActions{
     {C::TimeOn,
      "time-on",
@@ -22,10 +24,10 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "TIME ON",
+     "TIME ON",  // the caption: never translated
      nullptr,
-     "Releases the cycloidal pendulum from the position chosen with the scroll bar; the exact circular "
-     "pendulum swings beside it."},
+     N_("Releases the cycloidal pendulum from the position chosen with the scroll bar; the exact circular "
+        "pendulum swings beside it.")},
     {C::TimeOff,
      "time-off",
      H::Core,
@@ -34,9 +36,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "TIME OFF",
+     "TIME OFF",  // the caption: never translated
      nullptr,
-     "Stops the cycloidal pendulum where it is."},
+     N_("Stops the cycloidal pendulum where it is.")},
     {C::Evolute,
      "evolute",
      H::Core,
@@ -45,9 +47,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "NEA EXILIGMENH",
+     "NEA EXILIGMENH",  // the caption: never translated
      nullptr,
-     "Draws the cheeks (the evolute of the bob's cycloid) again as green dots."},
+     N_("Draws the cheeks (the evolute of the bob's cycloid) again as green dots.")},
     {C::CircularStart,
      "circular",
      H::Core,
@@ -56,9 +58,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "KYKLIKO",
+     "KYKLIKO",  // the caption: never translated
      nullptr,
-     "Draws the integrated circular pendulum at its start, at the cycloidal bob's height."},
+     N_("Draws the integrated circular pendulum at its start, at the cycloidal bob's height.")},
     {C::CircularOn,
      "circular-on",
      H::Core,
@@ -67,9 +69,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "time on KYKLIKO",
+     "time on KYKLIKO",  // the caption: never translated
      nullptr,
-     "Releases the integrated circular pendulum from its start."},
+     N_("Releases the integrated circular pendulum from its start.")},
     {C::Continue,
      "continue",
      H::Core,
@@ -78,20 +80,20 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "CONTINUE",
+     "CONTINUE",  // the caption: never translated
      nullptr,
-     "Lets the stopped cycloidal pendulum go on from where it is."},
+     N_("Lets the stopped cycloidal pendulum go on from where it is.")},
     {C::Step,
      "step",
      H::Core,
      7,
      {"s", "ArrowRight"},
-     "S or \u2192",
+     N_("S or \u2192"),
      true,
      M::Main,
-     "Step the cycloidal pendulum",
+     N_("Step the cycloidal pendulum"),
      nullptr,
-     "Stops the cycloidal pendulum and moves it on by one step of 0.1 s."},
+     N_("Stops the cycloidal pendulum and moves it on by one step of 0.1 s.")},
     {C::CircularOff,
      "circular-off",
      H::Core,
@@ -100,9 +102,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "TIMEOFF KYKLIKO",
+     "TIMEOFF KYKLIKO",  // the caption: never translated
      nullptr,
-     "Stops the integrated circular pendulum; the next start begins again from its start."},
+     N_("Stops the integrated circular pendulum; the next start begins again from its start.")},
     {C::Both,
      "both",
      H::Core,
@@ -111,77 +113,77 @@ const std::vector<Action> kActions{
      "",
      false,
      M::None,
-     "Both pendulums",
+     N_("Both pendulums"),
      nullptr,
-     "Resumes the cycloidal and the integrated circular pendulum together, from the start, once each has been "
-     "started once (TIME ON and time on KYKLIKO); before that it does nothing."},
+     N_("Resumes the cycloidal and the integrated circular pendulum together, from the start, once each has been "
+        "started once (TIME ON and time on KYKLIKO); before that it does nothing.")},
     {C::Pause,
      "pause",
      H::Core,
      0,
      {"Space"},
-     "Space",
+     N_("Space"),
      false,
      M::Main,
-     "Pause",
-     "Resume",
-     "pause and resume whatever is running"},
+     N_("Pause"),
+     N_("Resume"),
+     N_("pause and resume whatever is running")},
     {C::Measurements,
      "measurements",
      H::Shell,
      0,
      {"m"},
-     "M",
+     N_("M"),
      false,
      M::Main,
-     "Show or hide the measurements",
+     N_("Show or hide the measurements"),
      nullptr,
-     "show or hide the measurements"},
-    {C::Help, "help", H::Shell, 0, {"F1"}, "F1", false, M::Main, "Help", nullptr, "this help"},
+     N_("show or hide the measurements")},
+    {C::Help, "help", H::Shell, 0, {"F1"}, N_("F1"), false, M::Main, N_("Help"), nullptr, N_("this help")},
     {C::PaceQuarter,
      "pace-1",
      H::Core,
      0,
      {"1"},
-     "1",
+     N_("1"),
      false,
      M::Pace,
-     "\u00bc\u00d7",
+     N_("\u00bc\u00d7"),
      nullptr,
-     "pace \u00bc\u00d7, 2.5 steps a second"},
+     N_("pace \u00bc\u00d7, 2.5 steps a second")},
     {C::PaceRealTime,
      "pace-2",
      H::Core,
      0,
      {"2"},
-     "2",
+     N_("2"),
      false,
      M::Pace,
-     "1\u00d7",
+     N_("1\u00d7"),
      nullptr,
-     "pace 1\u00d7, real time: 10 steps a second"},
+     N_("pace 1\u00d7, real time: 10 steps a second")},
     {C::PacePerFrame,
      "pace-3",
      H::Core,
      0,
      {"3"},
-     "3",
+     N_("3"),
      false,
      M::Pace,
-     "6\u00d7",
+     N_("6\u00d7"),
      nullptr,
-     "pace 6\u00d7, one step per screen frame (the default)"},
+     N_("pace 6\u00d7, one step per screen frame (the default)")},
     {C::PaceFast,
      "pace-4",
      H::Core,
      0,
      {"4"},
-     "4",
+     N_("4"),
      false,
      M::Pace,
-     "24\u00d7",
+     N_("24\u00d7"),
      nullptr,
-     "pace 24\u00d7, four steps per frame, each drawn"},
+     N_("pace 24\u00d7, four steps per frame, each drawn")},
     {C::SavePicture,
      "save-picture",
      H::Shell,
@@ -190,9 +192,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::Save,
-     "Save picture\u2026",
+     N_("Save picture\u2026"),
      nullptr,
-     "saves the drawing as a PNG picture"},
+     N_("saves the drawing as a PNG picture")},
     {C::SaveMeasurements,
      "save-measurements",
      H::Shell,
@@ -201,64 +203,64 @@ const std::vector<Action> kActions{
      "",
      false,
      M::Save,
-     "Save measurements\u2026",
+     N_("Save measurements\u2026"),
      nullptr,
-     "saves every measured pass as CSV"},
+     N_("saves every measured pass as CSV")},
     {C::ContextMenu,
      "context-menu",
      H::Shell,
      0,
      {"ContextMenu", "Shift+F10"},
-     "Menu or Shift+F10",
+     N_("Menu or Shift+F10"),
      false,
      M::None,
-     "Menu",
+     N_("Menu"),
      nullptr,
-     "the drawing's menu: these actions, and saving the picture or the measurements"},
+     N_("the drawing's menu: these actions, and saving the picture or the measurements")},
     {C::Laboratory,
      "laboratory",
      H::Shell,
      0,
      {"l"},
-     "L",
+     N_("L"),
      false,
      M::Main,
-     "Laboratory: the race",
+     N_("Laboratory: the race"),
      nullptr,
-     "opens the laboratory: bobs let go together from different heights race down a cycloid and a circle"},
+     N_("opens the laboratory: bobs let go together from different heights race down a cycloid and a circle")},
     {C::Legend,
      "legend",
      H::Shell,
      0,
      {"k"},
-     "K",
+     N_("K"),
      false,
      M::View,
-     "Key to the drawing",
+     N_("Key to the drawing"),
      nullptr,
-     "shows or hides the key to the drawing: what every colour and figure means"},
+     N_("shows or hides the key to the drawing: what every colour and figure means")},
     {C::BoldLines,
      "bold-lines",
      H::Shell,
      0,
      {"b"},
-     "B",
+     N_("B"),
      false,
      M::View,
-     "Bold lines",
+     N_("Bold lines"),
      nullptr,
-     "doubles the width of every line and the bob's size, for projectors; again for thin lines"},
+     N_("doubles the width of every line and the bob's size, for projectors; again for thin lines")},
     {C::FullScreen,
      "full-screen",
      H::Shell,
      0,
      {"F11"},
-     "F11",
+     N_("F11"),
      false,
      M::View,
-     "Full screen",
+     N_("Full screen"),
      nullptr,
-     "fills the screen with the window, for projectors, and back"},
+     N_("fills the screen with the window, for projectors, and back")},
     {C::StartAgain,
      "start-again",
      H::Shell,
@@ -267,9 +269,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::View,
-     "Start again at this size",
+     N_("Start again at this size"),
      nullptr,
-     "runs the program's start-up again for the window's size now, so that the picture fills it"},
+     N_("runs the program's start-up again for the window's size now, so that the picture fills it")},
     {C::Language,
      "language",
      H::Shell,
@@ -278,9 +280,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::View,
-     "Language: English / Greek",
+     N_("Language: English / Greek"),
      nullptr,
-     "switches every text beside the captions to the next language (English, Greek)"},
+     N_("switches every text beside the captions to the next language (English, Greek)")},
     {C::About,
      "about",
      H::Shell,
@@ -289,9 +291,9 @@ const std::vector<Action> kActions{
      "",
      false,
      M::Info,
-     "About Orvalde",
+     N_("About Orvalde"),
      nullptr,
-     "the program's name, version, licence and third-party notices"},
+     N_("the program's name, version, licence and third-party notices")},
 };
 
 }  // namespace
@@ -330,42 +332,44 @@ const Action* ActionForKey(std::string_view key) {
     return nullptr;
 }
 
-std::string ActionHelp(Command command) { return Shown(ActionFor(command).help); }
+std::string ActionHelp(Command command, const Translator& language) { return Shown(ActionFor(command).help, language); }
 
-std::string ActionKeysText(Command command) { return Shown(ActionFor(command).keysText); }
+std::string ActionKeysText(Command command, const Translator& language) {
+    return Shown(ActionFor(command).keysText, language);
+}
 
-std::vector<HelpEntry> HelpButtons() {
+std::vector<HelpEntry> HelpButtons(const Translator& language) {
     std::vector<HelpEntry> entries;
     for (int number = 1; number <= static_cast<int>(kButtons.size()); ++number) {
         const auto design = std::find_if(kButtons.begin(), kButtons.end(),
                                          [number](const ButtonDesign& b) { return b.number == number; });
         const Action* action = ActionForButton(number);
-        if (design != kButtons.end() && action) entries.push_back({design->caption, Shown(action->help)});
+        if (design != kButtons.end() && action) entries.push_back({design->caption, Shown(action->help, language)});
     }
     return entries;
 }
 
-std::vector<HelpEntry> HelpKeys() {
+std::vector<HelpEntry> HelpKeys(const Translator& language) {
     std::vector<HelpEntry> entries;
     for (const Action& a : kActions) {
         if (!a.keys[0]) continue;
-        entries.push_back({Shown(a.keysText), Shown(a.button ? a.label : a.help)});
+        entries.push_back({Shown(a.keysText, language), Shown(a.button ? a.label : a.help, language)});
     }
-    entries.push_back({Shown("Tab"), Shown("moves between the buttons and the scroll bar; Space or Enter presses "
-                                           "the button that has the focus")});
+    entries.push_back({language.tr("Tab"), language.tr("moves between the buttons and the scroll bar; Space or Enter "
+                                                       "presses the button that has the focus")});
     return entries;
 }
 
-std::string HelpTitle() { return Shown("ORVALDE \u2014 Help"); }
+std::string HelpTitle(const Translator& language) { return language.tr("ORVALDE \u2014 Help"); }
 
-std::string HelpScrollBarText() {
-    return Shown(
+std::string HelpScrollBarText(const Translator& language) {
+    return language.tr(
         "The scroll bar at the bottom left chooses where the bob starts. With the keyboard: \u2190 and "
         "\u2192 move it one step, Page Up and Page Down ten, Home and End to its ends.");
 }
 
-std::string HelpMenuText() {
-    return Shown("Right click on the drawing: the same actions, and saving the picture or the measurements.");
+std::string HelpMenuText(const Translator& language) {
+    return language.tr("Right click on the drawing: the same actions, and saving the picture or the measurements.");
 }
 
 }  // namespace orvalde

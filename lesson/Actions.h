@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/Translator.h"
 #include "lesson/Command.h"
 
 namespace orvalde {
@@ -47,9 +48,9 @@ const Action* ActionForButton(int number);
 // The action a key names, whatever has the focus (see RouteKey).
 const Action* ActionForKey(std::string_view key);
 
-// The texts as shown (see Shown).
-std::string ActionHelp(Command command);
-std::string ActionKeysText(Command command);
+// The texts as shown in `language` (see Shown).
+std::string ActionHelp(Command command, const Translator& language = Translator::english());
+std::string ActionKeysText(Command command, const Translator& language = Translator::english());
 
 // The help window's contents: each button's caption with what it does, in
 // the buttons' numbering; the keys, one "keys: what they do" line each; and
@@ -58,10 +59,10 @@ struct HelpEntry {
     std::string title;
     std::string text;
 };
-std::vector<HelpEntry> HelpButtons();
-std::vector<HelpEntry> HelpKeys();
-std::string HelpTitle();
-std::string HelpScrollBarText();
-std::string HelpMenuText();
+std::vector<HelpEntry> HelpButtons(const Translator& language = Translator::english());
+std::vector<HelpEntry> HelpKeys(const Translator& language = Translator::english());
+std::string HelpTitle(const Translator& language = Translator::english());
+std::string HelpScrollBarText(const Translator& language = Translator::english());
+std::string HelpMenuText(const Translator& language = Translator::english());
 
 }  // namespace orvalde

@@ -44,14 +44,16 @@ void Lesson::setPace(Pace pace) {
     d_.applyPace(pace);
 }
 
-std::string Lesson::label(Command command) const {
+std::string Lesson::label(Command command, const Translator& language) const {
     const Action& action = ActionFor(command);
-    return Shown(paused() && action.labelWhenOn ? action.labelWhenOn : action.label);
+    return Shown(paused() && action.labelWhenOn ? action.labelWhenOn : action.label, language);
 }
 
 namespace {
 
-std::string GroupTitle(MenuPlace place) { return place == MenuPlace::Pace ? Shown("Pace") : std::string(); }
+std::string GroupTitle(MenuPlace place, const Translator& language) {
+    return place == MenuPlace::Pace ? language.tr("Pace") : std::string();
+}
 
 Pace PaceOf(Command command) {
     switch (command) {
@@ -64,14 +66,14 @@ Pace PaceOf(Command command) {
 
 }  // namespace
 
-std::vector<MenuEntry> Lesson::contextMenu() const {
+std::vector<MenuEntry> Lesson::contextMenu(const Translator& language) const {
     std::vector<MenuEntry> entries;
     for (MenuPlace place : {MenuPlace::Main, MenuPlace::Pace, MenuPlace::View, MenuPlace::Save, MenuPlace::Info}) {
         for (const Action& a : Actions()) {
             if (a.menu != place) continue;
             const bool pace = place == MenuPlace::Pace;
-            entries.push_back({a.command, a.id, label(a.command), Shown(a.keysText), place, GroupTitle(place), pace,
-                               pace && PaceOf(a.command) == pace_});
+            entries.push_back({a.command, a.id, label(a.command, language), Shown(a.keysText, language), place,
+                               GroupTitle(place, language), pace, pace && PaceOf(a.command) == pace_});
         }
     }
     return entries;

@@ -65,8 +65,8 @@ public:
     void forgetPause() { pause_ = PauseSwitch{}; }
 
     // The label a menu shows for the command now (Pause or Resume).
-    std::string label(Command command) const;
-    std::vector<MenuEntry> contextMenu() const;
+    std::string label(Command command, const Translator& language = Translator::english()) const;
+    std::vector<MenuEntry> contextMenu(const Translator& language = Translator::english()) const;
 
     // "Measure all release heights": every start the scroll bar offers.
     std::vector<int> sweepStarts() const;

@@ -1,13 +1,17 @@
 #pragma once
-// The one place where an English text of the lesson becomes what a user is
-// shown. Every label, tooltip and help text passes through here, so a
-// translation catalogue keyed by the English text can be hooked in at this
-// single spot.
+// The one place where a lesson text (an English msgid, marked with N_ where it
+// is written) becomes what a user is shown: its translation in `language`.
 
 #include <string>
 
+#include "language/Translator.h"
+
 namespace orvalde {
 
-inline std::string Shown(const char* english) { return english ? english : ""; }
+// The translation of `english`; "" for no text (an empty msgid would be the
+// catalog's header).
+inline std::string Shown(const char* english, const Translator& language = Translator::english()) {
+    return english && *english ? language.tr(english) : "";
+}
 
 }  // namespace orvalde

@@ -94,15 +94,17 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_pace_label() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_menu_json() {
-    return Controls() ? HandToPage(orvalde::MenuJson(Controls()->lesson())) : "[]";
+    return Controls() ? HandToPage(orvalde::MenuJson(Controls()->lesson(), orvalde::PageLanguage())) : "[]";
 }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_help_json() { return HandToPage(orvalde::HelpJson()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_help_json() { return HandToPage(orvalde::HelpJson(orvalde::PageLanguage())); }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_drawing_name() { return HandToPage(orvalde::DrawingName()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_drawing_name() {
+    return HandToPage(orvalde::DrawingName(orvalde::PageLanguage()));
+}
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_describe_drawing() {
-    return Controls() ? HandToPage(orvalde::DescribeDrawing(Controls()->lesson())) : "";
+    return Controls() ? HandToPage(orvalde::DescribeDrawing(Controls()->lesson(), orvalde::PageLanguage())) : "";
 }
 
 // Changes whenever something was measured: the panel redraws only then.

@@ -108,10 +108,12 @@ EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->s
 EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->surface().image().height() : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_bar_json() {
-    return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program())) : "{}";
+    return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program(), orvalde::PageLanguage())) : "{}";
 }
 
-EMSCRIPTEN_KEEPALIVE const char* orvalde_buttons_json() { return orvalde::HandToPage(orvalde::ButtonsJson()); }
+EMSCRIPTEN_KEEPALIVE const char* orvalde_buttons_json() {
+    return orvalde::HandToPage(orvalde::ButtonsJson(orvalde::PageLanguage()));
+}
 
 // The languages the program speaks: 0 is English, then the catalogs'. The
 // page chooses; the program follows, for its messages and the panel.

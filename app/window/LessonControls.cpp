@@ -19,7 +19,6 @@
 #include "app/window/DesktopLanguage.h"
 #include "app/window/LabWindow.h"
 #include "app/window/ReadableOverlay.h"
-#include "lesson/Shown.h"
 #include "lesson/Spoken.h"
 #include "measure/MeasurementPlots.h"
 #include "measure/MeasurementsCsv.h"
@@ -29,18 +28,29 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QWidget* BuildHelpWindow(QWidget* owner) {
-    auto* help = new QWidget(owner, Qt::Window);
-    help->setWindowTitle(Q(HelpTitle()));
-    QString html = "<h2>" + Q(Shown("The buttons")).toHtmlEscaped() + "</h2><table cellspacing='6'>";
-    for (const HelpEntry& e : HelpButtons()) {
+QString HelpHtml(const Translator& language) {
+    QString html = "<h2>" + Q(language.tr("The buttons")).toHtmlEscaped() + "</h2><table cellspacing='6'>";
+    for (const HelpEntry& e : HelpButtons(language)) {
         html += "<tr><td><b>" + Q(e.title).toHtmlEscaped() + "</b></td><td>" + Q(e.text).toHtmlEscaped() + "</td></tr>";
     }
-    html += "</table><p>" + Q(HelpScrollBarText()).toHtmlEscaped() + "</p><h2>" + Q(Shown("Keys")).toHtmlEscaped() +
-            "</h2><p>";
-    for (const HelpEntry& e : HelpKeys()) html += Q(e.title + ": " + e.text).toHtmlEscaped() + "<br>";
-    html += Q(HelpMenuText()).toHtmlEscaped() + "</p>";
-    auto* text = new QLabel(html, help);
+    html += "</table><p>" + Q(HelpScrollBarText(language)).toHtmlEscaped() + "</p><h2>" +
+            Q(language.tr("Keys")).toHtmlEscaped() + "</h2><p>";
+    for (const HelpEntry& e : HelpKeys(language)) html += Q(e.title + ": " + e.text).toHtmlEscaped() + "<br>";
+    html += Q(HelpMenuText(language)).toHtmlEscaped() + "</p>";
+    return html;
+}
+
+// The help window's title and text in the application's language now.
+void TranslateHelpWindow(QWidget& help) {
+    const Translator& language = DesktopLanguage::current();
+    help.setWindowTitle(Q(HelpTitle(language)));
+    if (auto* text = help.findChild<QLabel*>("helpText")) text->setText(HelpHtml(language));
+}
+
+QWidget* BuildHelpWindow(QWidget* owner) {
+    auto* help = new QWidget(owner, Qt::Window);
+    auto* text = new QLabel(help);
+    text->setObjectName("helpText");
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
     QFont font = text->font();
@@ -49,6 +59,7 @@ QWidget* BuildHelpWindow(QWidget* owner) {
     auto* layout = new QVBoxLayout(help);
     layout->addWidget(text);
     help->resize(900, 700);
+    TranslateHelpWindow(*help);
     return help;
 }
 
@@ -117,7 +128,6 @@ LessonControls::LessonControls(OrvaldeWindow& window)
         QPushButton* button = window_.button(n);
         const Action* action = ActionForButton(n);
         if (!button || !action) continue;
-        button->setToolTip(Q(ActionHelp(action->command)));
         button->installEventFilter(this);
     }
     // Tab goes through the buttons, then the scroll bar; the drawing keeps
@@ -139,11 +149,9 @@ LessonControls::LessonControls(OrvaldeWindow& window)
     window_.setFocusPolicy(Qt::StrongFocus);
     window_.setFocus();
     window_.installEventFilter(this);
-    window_.setAccessibleName(Q(DrawingName()));
+    retranslate();
 
-    QObject::connect(bar, &QScrollBar::valueChanged, this, [this] {
-        SetDescription(*window_.scrollBar(), Q(ReleaseHeightText(window_.form().sim(), window_.xthesi().value())));
-    });
+    QObject::connect(bar, &QScrollBar::valueChanged, this, [this] { describeScrollBarValue(); });
     spokenTimer_.setInterval(1000);
     QObject::connect(&spokenTimer_, &QTimer::timeout, this, [this] { updateAccessibleTexts(); });
     spokenTimer_.start();
@@ -166,15 +174,35 @@ LessonControls::~LessonControls() {
     window_.removeEventFilter(this);
 }
 
+void LessonControls::retranslate() {
+    const Translator& language = DesktopLanguage::current();
+    for (int n = 1; n <= 9; ++n) {
+        QPushButton* button = window_.button(n);
+        if (const Action* action = ActionForButton(n); button && action) {
+            button->setToolTip(Q(ActionHelp(action->command, language)));
+        }
+    }
+    window_.setAccessibleName(Q(DrawingName(language)));
+    describeScrollBarValue();
+    updateAccessibleTexts();
+    if (help_) TranslateHelpWindow(*help_);
+}
+
+void LessonControls::describeScrollBarValue() {
+    SetDescription(*window_.scrollBar(),
+                   Q(ReleaseHeightText(window_.form().sim(), window_.xthesi().value(), DesktopLanguage::current())));
+}
+
 void LessonControls::updateAccessibleTexts() {
-    SetDescription(window_, Q(DescribeDrawing(lesson_)));
+    const Translator& language = DesktopLanguage::current();
+    SetDescription(window_, Q(DescribeDrawing(lesson_, language)));
     if (!panel_ || !panel_->isVisible()) return;
     const Measurements& m = lesson_.measurements();
-    SetDescription(panel_->readout(), Q(MeasurementsSummary(m)));
-    for (auto [view, plot] : {std::pair{&panel_->periodView(), PeriodPlot(m)},
-                              std::pair{&panel_->displacementView(), DisplacementPlot(m)}}) {
+    SetDescription(panel_->readout(), Q(MeasurementsSummary(m, language)));
+    for (auto [view, plot] : {std::pair{&panel_->periodView(), PeriodPlot(m, language)},
+                              std::pair{&panel_->displacementView(), DisplacementPlot(m, language)}}) {
         view->setAccessibleName(Q(plot.title));
-        SetDescription(*view, Q(PlotText(plot)));
+        SetDescription(*view, Q(PlotText(plot, language)));
     }
 }
 
@@ -232,7 +260,10 @@ void LessonControls::toggleMeasurements() {
 }
 
 void LessonControls::showHelp() {
-    if (!help_) help_ = BuildHelpWindow(&window_);
+    if (!help_) {
+        help_ = BuildHelpWindow(&window_);
+        help_->installEventFilter(this);  // re-translated with the rest
+    }
     help_->show();
     help_->raise();
 }
@@ -245,29 +276,39 @@ bool LessonControls::savePicture(const QString& path) {
     // The drawing itself, at the device's resolution.
     QImageWriter writer(path, "png");
     if (writer.write(window_.drawingImage())) return true;
-    report("Could not save the picture to " + path + ": " + writer.errorString() + ".");
+    report(Q(Fill(DesktopLanguage::current().tr("Could not save the picture to {path}: {error}."),
+                  {{"path", path.toStdString()}, {"error", writer.errorString().toStdString()}})));
     return false;
 }
 
 bool LessonControls::saveMeasurements(const QString& path) {
     std::string error;
-    if (WriteTextFile(path.toStdString(), MeasurementsCsv(lesson_.measurements()), error)) return true;
+    if (WriteTextFile(path.toStdString(), MeasurementsCsv(lesson_.measurements()), error, DesktopLanguage::current()))
+        return true;
     report(QString::fromStdString(error));
     return false;
 }
 
 QMenu* LessonControls::createContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    menu->setAccessibleName(Q(Shown("Menu")));
+    fillContextMenu(*menu);
+    menu->installEventFilter(this);  // an open menu follows a switch of language
+    return menu;
+}
+
+void LessonControls::fillContextMenu(QMenu& menu) {
+    const Translator& language = DesktopLanguage::current();
+    menu.clear();
+    menu.setAccessibleName(Q(language.tr("Menu")));
     std::optional<MenuPlace> group;
-    QMenu* into = menu;
-    for (const MenuEntry& e : lesson_.contextMenu()) {
+    QMenu* into = &menu;
+    for (const MenuEntry& e : lesson_.contextMenu(language)) {
         if (group && *group != e.group) {
-            into = menu;
+            into = &menu;
             if (!e.groupTitle.empty()) {
-                into = menu->addMenu(Q(e.groupTitle));
+                into = menu.addMenu(Q(e.groupTitle));
             } else {
-                menu->addSeparator();
+                menu.addSeparator();
             }
         }
         group = e.group;
@@ -276,7 +317,6 @@ QMenu* LessonControls::createContextMenu(QWidget* parent) {
         action->setChecked(e.checked);
         connect(action, &QAction::triggered, this, [this, c = e.command] { press(c); });
     }
-    return menu;
 }
 
 QMenu* LessonControls::openContextMenuFromKeyboard() {
@@ -289,14 +329,16 @@ QMenu* LessonControls::openContextMenuFromKeyboard() {
 }
 
 void LessonControls::askAndSavePicture() {
-    const QString path = QFileDialog::getSaveFileName(&window_, Q(Shown("Save picture")), "orvalde.png",
-                                                      Q(Shown("PNG pictures")) + " (*.png)");
+    const QString path =
+        QFileDialog::getSaveFileName(&window_, Q(DesktopLanguage::current().tr("Save picture")), "orvalde.png",
+                                     Q(DesktopLanguage::current().tr("PNG pictures")) + " (*.png)");
     if (!path.isEmpty()) savePicture(path);
 }
 
 void LessonControls::askAndSaveMeasurements() {
-    const QString path = QFileDialog::getSaveFileName(&window_, Q(Shown("Save measurements")),
-                                                      "orvalde-measurements.csv", Q(Shown("CSV files")) + " (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(&window_, Q(DesktopLanguage::current().tr("Save measurements")),
+                                                      "orvalde-measurements.csv",
+                                                      Q(DesktopLanguage::current().tr("CSV files")) + " (*.csv)");
     if (!path.isEmpty()) saveMeasurements(path);
 }
 
@@ -307,6 +349,18 @@ bool LessonControls::keyPressed(QObject* watched, QKeyEvent* key) {
 }
 
 bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        if (watched == &window_) {
+            // The window's own texts first, then the lesson's over them: the
+            // scroll bar's description becomes the release height again.
+            static_cast<QObject&>(window_).event(event);
+            retranslate();
+            return true;
+        }
+        if (auto* menu = qobject_cast<QMenu*>(watched)) fillContextMenu(*menu);
+        if (help_ && watched == help_.get()) TranslateHelpWindow(*help_);
+        return false;
+    }
     if (event->type() == QEvent::ContextMenu && watched == &window_) {
         auto* e = static_cast<QContextMenuEvent*>(event);
         if (e->reason() == QContextMenuEvent::Keyboard) {

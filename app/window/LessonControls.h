@@ -74,6 +74,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Every text this binds (tooltips, help, the drawing's and the scroll
+    // bar's accessible texts) in the application's language now.
+    void retranslate();
+    void describeScrollBarValue();
+    void fillContextMenu(QMenu& menu);
     bool runShellAction(Command command);
     bool keyPressed(QObject* watched, QKeyEvent* key);
     void askAndSavePicture();

@@ -77,7 +77,6 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     sweepPoll_.setInterval(kSweepPollMs);
     connect(&sweepPoll_, &QTimer::timeout, this, [this] { pollSweep(); });
     retranslate();
-    refreshNow();
 }
 
 void MeasurementsWindow::retranslate() {
@@ -89,6 +88,7 @@ void MeasurementsWindow::retranslate() {
                     "full periods each, and puts the measured periods on the first plot.")));
     cancelButton_->setText(QString::fromUtf8(language.tr("Cancel")));
     cancelButton_->setToolTip(QString::fromUtf8(language.tr("Stops measuring; the heights already measured stay.")));
+    refreshNow();
 }
 
 void MeasurementsWindow::changeEvent(QEvent* event) {

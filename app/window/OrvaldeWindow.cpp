@@ -69,7 +69,7 @@ void OrvaldeWindow::retranslate() {
     for (const ButtonDesign& design : kButtons) {
         if (const Action* action = ActionForButton(design.number)) {
             buttons_[static_cast<std::size_t>(design.number)]->setAccessibleDescription(
-                QString::fromStdString(ActionHelp(action->command)));
+                QString::fromStdString(ActionHelp(action->command, language)));
         }
     }
     bar_->setAccessibleName(QString::fromUtf8(language.tr("Start position")));

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 #include <stdexcept>
 #include <string>
 
 #include "lesson/Actions.h"
 #include "lesson/KeyRouting.h"
+#include "lesson/Lesson.h"
 #include "lesson/Spoken.h"
 #include "tests/web/StartedPage.h"
 #include "web/shell/WebLesson.h"
@@ -149,6 +151,64 @@ TEST_F(LessonOnPage, TheScrollBarSaysTheReleaseHeightInMetres) {
     // a cos(x0/a) + a above the lowest point, a = 20.
     EXPECT_EQ(ReleaseHeightText(page.form().sim(), -120), "39.2 m above the lowest point");
     EXPECT_EQ(ReleaseHeightText(page.form().sim(), -63), "0.0 m above the lowest point");
+}
+
+// Greek through the catalog: every word of the table translated (a text
+// left unmarked would come back in English), the captions as they are, whole
+// sentences with the decimal comma.
+// Words of two Latin letters or more beside the program's name: English left.
+std::string EnglishIn(const std::string& text) {
+    static const std::regex word("[A-Za-z]{2,}");
+    std::string found;
+    for (auto w = std::sregex_iterator(text.begin(), text.end(), word); w != std::sregex_iterator(); ++w) {
+        if (w->str() != "Orvalde" && w->str() != "ORVALDE") found += w->str() + " ";
+    }
+    return found;
+}
+
+TEST(LessonInGreek, EveryTableTextIsTranslatedButTheCaptions) {
+    const Translator greek("el");
+    for (const Action& a : Actions()) {
+        EXPECT_NE(ActionHelp(a.command, greek), ActionHelp(a.command)) << a.id;
+    }
+    const std::vector<HelpEntry> buttons = HelpButtons(greek);
+    ASSERT_EQ(buttons.size(), 9u);
+    EXPECT_EQ(buttons[0].title, "TIME ON");
+    for (const HelpEntry& e : HelpKeys(greek)) {
+        EXPECT_EQ(EnglishIn(e.title + " " + e.text), "") << e.title << ": " << e.text;
+    }
+    EXPECT_EQ(ActionKeysText(Command::Step, greek), "S \u03ae \u2192");
+    EXPECT_EQ(HelpTitle(greek), "ORVALDE \u2014 \u0392\u03bf\u03ae\u03b8\u03b5\u03b9\u03b1");
+}
+
+TEST_F(LessonOnPage, TheSpokenTextsAreGreekWithADecimalComma) {
+    const Translator greek("el");
+    EXPECT_EQ(ReleaseHeightText(page.form().sim(), -120, greek),
+              "39,2 m \u03c0\u03ac\u03bd\u03c9 \u03b1\u03c0\u03cc \u03c4\u03bf "
+              "\u03ba\u03b1\u03c4\u03ce\u03c4\u03b1\u03c4\u03bf \u03c3\u03b7\u03bc\u03b5\u03af\u03bf");
+    EXPECT_NE(
+        DescribeDrawing(lesson(), greek).find(ReleaseHeightText(page.form().sim(), page.scrollBar().value(), greek)),
+        std::string::npos);
+    page.click(1);
+    lesson().setPace(Pace::Fast);
+    frames(100);
+    const std::string summary = MeasurementsSummary(lesson().measurements(), greek);
+    EXPECT_NE(summary.find("17,77 s"), std::string::npos) << summary;
+    EXPECT_EQ(summary.find("17.77"), std::string::npos) << summary;
+    const std::vector<std::string> menu = [&] {
+        std::vector<std::string> labels;
+        for (const MenuEntry& e : lesson().contextMenu(greek)) labels.push_back(e.groupTitle + e.label);
+        return labels;
+    }();
+    for (const std::string& label : menu) {
+        EXPECT_EQ(EnglishIn(label), "") << label;
+    }
+    // A point's two coordinates must not run together with decimal commas.
+    PlotModel plot;
+    plot.title = "T";
+    plot.series.push_back({"s", {}, SeriesStyle::Dots, {{1.5, 2.25}}});
+    EXPECT_NE(PlotText(plot, greek).find("(1,5; 2,25)"), std::string::npos) << PlotText(plot, greek);
+    EXPECT_NE(PlotText(plot).find("(1.5, 2.25)"), std::string::npos) << PlotText(plot);
 }
 
 TEST_F(LessonOnPage, ScrollKeysMoveTheBarAsItsArrowsAndTrackDo) {

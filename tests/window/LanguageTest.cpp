@@ -39,10 +39,9 @@
 namespace orvalde {
 namespace {
 
-// The lesson controls' texts (the buttons' tooltips, the help window, the
-// context menu) are not translated yet: the sweep leaves out the places named
-// here. Empty it once they are.
-const std::set<std::string> kLessonTextsAwaitingTranslation = {"button tooltips", "help window", "context menu"};
+// Places the sweep leaves out while their texts await a translation ("button
+// tooltips", "help window", "context menu"); none do.
+const std::set<std::string> kLessonTextsAwaitingTranslation = {};
 
 QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -115,7 +114,8 @@ TEST_F(Language, SwitchingRetranslatesEveryWindowAtOnceAndBack) {
     EXPECT_EQ(panel().periodView().plot().title, "Περίοδος συναρτήσει του αρχικού ύψους");
     EXPECT_EQ(panel().periodView().plot().decimalSeparator, ",");
     EXPECT_EQ(window->scrollBar()->accessibleName(), QString::fromUtf8("Αρχική θέση"));
-    EXPECT_EQ(window->button(2)->accessibleDescription(), QString::fromUtf8("Παγώνει το κυκλοειδές εκκρεμές"));
+    EXPECT_EQ(window->button(2)->accessibleDescription(),
+              QString::fromUtf8("Σταματά το κυκλοειδές εκκρεμές εκεί όπου βρίσκεται."));
     // The captions never change.
     EXPECT_EQ(window->button(2)->text(), "TIME  OFF");
     EXPECT_EQ(window->button(2)->accessibleName(), "TIME  OFF");
@@ -169,6 +169,52 @@ TEST_F(Language, LaboratoryFollowsTheSwitchAtOnce) {
     EXPECT_TRUE(spread().contains("cycloid: all six within 0.0"));
     EXPECT_EQ(length->text(), "80.00");
     EXPECT_TRUE(sceneShows("Energy of bob 1 (cycloid)"));
+}
+
+// The lesson's own texts follow a switch at once, the help window and a menu
+// already open among them, and come back; the captions stay.
+TEST_F(Language, LessonTextsFollowTheSwitchAndComeBack) {
+    lesson->showHelp();
+    std::unique_ptr<QMenu> menu(lesson->createContextMenu(window.get()));
+    auto helpText = [&] { return lesson->helpWindow()->findChild<QLabel*>("helpText")->text(); };
+    auto menuTexts = [&] {
+        QStringList texts;
+        for (QAction* a : menu->actions()) texts << a->text();
+        return texts.join('|');
+    };
+    const QString englishMenu = menuTexts();
+    ASSERT_TRUE(englishMenu.contains("Help\tF1")) << englishMenu.toStdString();
+    ASSERT_TRUE(window->button(1)->toolTip().startsWith("Releases the cycloidal pendulum"));
+
+    ASSERT_TRUE(DesktopLanguage::instance().switchTo("el"));
+    EXPECT_TRUE(window->button(1)->toolTip().startsWith(QString::fromUtf8("Αφήνει ελεύθερο το κυκλοειδές εκκρεμές")));
+    EXPECT_EQ(lesson->helpWindow()->windowTitle(), QString::fromUtf8("ORVALDE — Βοήθεια"));
+    EXPECT_TRUE(helpText().contains(QString::fromUtf8("Τα κουμπιά"))) << helpText().toStdString();
+    EXPECT_TRUE(helpText().contains("TIMEOFF KYKLIKO")) << "captions stay in the help";
+    EXPECT_TRUE(menuTexts().contains(QString::fromUtf8("Βοήθεια\tF1"))) << menuTexts().toStdString();
+    EXPECT_EQ(menu->accessibleName(), QString::fromUtf8("Μενού"));
+    EXPECT_EQ(window->accessibleName(), QString::fromUtf8("Κυκλοειδές και κυκλικό εκκρεμές"));
+    EXPECT_TRUE(window->accessibleDescription().contains(QString::fromUtf8("Κυκλοειδές εκκρεμές σε αιώρηση")))
+        << window->accessibleDescription().toStdString();
+    EXPECT_TRUE(window->scrollBar()->accessibleDescription().contains(
+        QRegularExpression(QString::fromUtf8("^\\d+,\\d m πάνω από το κατώτατο σημείο$"))))
+        << window->scrollBar()->accessibleDescription().toStdString();
+
+    // Saving's failures are told in Greek too.
+    QStringList reported;
+    lesson->report = [&](const QString& message) { reported << message; };
+    EXPECT_FALSE(lesson->savePicture("/no/such/folder/picture.png"));
+    EXPECT_FALSE(lesson->saveMeasurements("/no/such/folder/m.csv"));
+    ASSERT_EQ(reported.size(), 2);
+    for (const QString& message : reported) {
+        EXPECT_TRUE(message.startsWith(QString::fromUtf8("Δεν ήταν δυνατή η αποθήκευση"))) << message.toStdString();
+    }
+
+    ASSERT_TRUE(DesktopLanguage::instance().switchTo("en"));
+    EXPECT_TRUE(window->button(1)->toolTip().startsWith("Releases the cycloidal pendulum"));
+    EXPECT_EQ(menuTexts(), englishMenu);
+    EXPECT_EQ(lesson->helpWindow()->windowTitle(), "ORVALDE — Help");
+    EXPECT_TRUE(window->scrollBar()->accessibleDescription().endsWith(" m above the lowest point"));
 }
 
 // The key, the status line, the sweep table and About follow a switch at

@@ -42,7 +42,7 @@ OrvaldePage.Lesson = class {
       },
     };
 
-    this.helpDialog = this.buildHelp(program.help());
+    this.helpDialog = this.buildHelp();
     this.panel = new OrvaldePage.Measurements(program, document.body);
     this.menu = this.buildMenu();
     this.readable = new OrvaldeReadable(program.m, act);
@@ -58,6 +58,18 @@ OrvaldePage.Lesson = class {
       this.openMenu(e.clientX, e.clientY);
     });
     document.addEventListener('pointerdown', (e) => { if (!this.menu.contains(e.target)) this.closeMenu(); });
+    // The program already speaks the new language (its listener came first).
+    OrvaldeLanguage.onChange(() => this.translate());
+  }
+
+  // The help, the menu's name and an open menu in the page's language.
+  translate() {
+    this.fillHelp(this.helpDialog, this.program.help());
+    this.menu.setAttribute('aria-label', OrvaldeLanguage.tr('Menu'));
+    if (!this.menu.hidden) {
+      this.fillMenu();
+      this.menuItems()[0].focus();
+    }
   }
 
   // Called every animation frame.
@@ -115,10 +127,16 @@ OrvaldePage.Lesson = class {
     if (route !== '-') this.press(route);
   }
 
-  buildHelp(help) {
+  buildHelp() {
     const dialog = document.createElement('dialog');
     dialog.id = 'help';
     dialog.setAttribute('aria-labelledby', 'help-title');
+    this.fillHelp(dialog, this.program.help());
+    document.body.appendChild(dialog);
+    return dialog;
+  }
+
+  fillHelp(dialog, help) {
     const title = document.createElement('h1');
     title.id = 'help-title';
     title.textContent = help.title;
@@ -142,16 +160,14 @@ OrvaldePage.Lesson = class {
     const close = document.createElement('button');
     close.textContent = help.close;
     form.appendChild(close);
-    dialog.append(title, heading, table, bar, keysHeading, keysText, form);
-    document.body.appendChild(dialog);
-    return dialog;
+    dialog.replaceChildren(title, heading, table, bar, keysHeading, keysText, form);
   }
 
   buildMenu() {
     const menu = document.createElement('div');
     menu.id = 'context-menu';
     menu.setAttribute('role', 'menu');
-    menu.setAttribute('aria-label', 'Menu');
+    menu.setAttribute('aria-label', OrvaldeLanguage.tr('Menu'));
     menu.hidden = true;
     document.body.appendChild(menu);
     return menu;
@@ -166,6 +182,16 @@ OrvaldePage.Lesson = class {
 
   openMenu(x, y) {
     this.menuReturn = document.activeElement;
+    this.fillMenu();
+    this.menu.hidden = false;
+    // Kept inside the window.
+    const r = this.menu.getBoundingClientRect();
+    this.menu.style.left = Math.max(0, Math.min(x, window.innerWidth - r.width)) + 'px';
+    this.menu.style.top = Math.max(0, Math.min(y, window.innerHeight - r.height)) + 'px';
+    this.menuItems()[0].focus();
+  }
+
+  fillMenu() {
     this.menu.replaceChildren();
     let group = null;
     for (const entry of this.program.menu()) {
@@ -190,12 +216,6 @@ OrvaldePage.Lesson = class {
       });
       this.menu.appendChild(b);
     }
-    this.menu.hidden = false;
-    // Kept inside the window.
-    const r = this.menu.getBoundingClientRect();
-    this.menu.style.left = Math.max(0, Math.min(x, window.innerWidth - r.width)) + 'px';
-    this.menu.style.top = Math.max(0, Math.min(y, window.innerHeight - r.height)) + 'px';
-    this.menuItems()[0].focus();
   }
 
   menuItems() { return [...this.menu.querySelectorAll('[role^="menuitem"]')]; }
@@ -230,10 +250,10 @@ OrvaldePage.Lesson = class {
     try {
       this.canvas.toBlob((blob) => {
         if (blob) this.download(blob, 'orvalde.png');
-        else this.fail('Could not save the picture: the browser gave no PNG for the drawing.');
+        else this.fail(OrvaldeLanguage.tr('Could not save the picture: the browser gave no PNG for the drawing.'));
       }, 'image/png');
     } catch (error) {
-      this.fail('Could not save the picture: ' + error.message);
+      this.fail(OrvaldeLanguage.tr('Could not save the picture: {error}', { error: error.message }));
     }
   }
 
@@ -242,7 +262,7 @@ OrvaldePage.Lesson = class {
       const csv = this.program.measurementsCsv();
       this.download(new Blob([csv], { type: 'text/csv' }), 'orvalde-measurements.csv', csv.split('\n', 1)[0]);
     } catch (error) {
-      this.fail('Could not save the measurements: ' + error.message);
+      this.fail(OrvaldeLanguage.tr('Could not save the measurements: {error}', { error: error.message }));
     }
   }
 

@@ -61,7 +61,6 @@
       button.type = 'button';
       button.id = 'command' + b.number;
       button.textContent = b.caption;
-      button.title = b.help;
       button.style.left = b.left + 'px';
       button.style.top = b.top + 'px';
       button.style.width = b.width + 'px';
@@ -81,7 +80,7 @@
         act(() => { taken = program.scrollKey(key); });
         return taken;
       },
-    }, 'Start position');
+    }, OrvaldeLanguage.tr('Start position'));
 
     // OK, Escape or closing otherwise: the message has been seen.
     dialog.addEventListener('close', () => {
@@ -103,7 +102,16 @@
     // "About Orvalde": about.show() is the action.
     const about = new OrvaldeAbout(module);
     const lesson = new OrvaldePage.Lesson(program, { act, canvas, controls, message: dialog, about });
-    canvas.setAttribute('aria-label', program.drawingName());
+    // The buttons' tooltips and the drawing's name, in the page's language;
+    // registered after followLanguage, so that the program speaks it already.
+    function translateControls() {
+      for (const b of program.buttons()) document.getElementById('command' + b.number).title = b.help;
+      bar.element.setAttribute('aria-label', OrvaldeLanguage.tr('Start position'));
+      bar.update(program.bar());
+      canvas.setAttribute('aria-label', program.drawingName());
+    }
+    translateControls();
+    OrvaldeLanguage.onChange(translateControls);
 
     window.addEventListener('resize', () => {
       program.resize(window.innerWidth, window.innerHeight);

@@ -4,7 +4,6 @@
 #include "lesson/ButtonLayout.h"
 #include "lesson/Lesson.h"
 #include "lesson/Spoken.h"
-#include "lesson/Shown.h"
 #include "web/shell/PanelJson.h"
 #include "web/shell/WebOrvalde.h"
 
@@ -26,7 +25,7 @@ std::string Entries(const std::vector<HelpEntry>& entries) {
 
 }  // namespace
 
-std::string ButtonsJson() {
+std::string ButtonsJson(const Translator& language) {
     constexpr double kCssDpi = 96;
     std::string out = "[";
     for (const ButtonDesign& b : kButtons) {
@@ -34,7 +33,7 @@ std::string ButtonsJson() {
         if (out.size() > 1) out += ',';
         out += "{" + Field("number", b.number) + "," + Field("id", JsonString(action ? action->id : "")) + "," +
                Field("caption", JsonString(b.caption)) + "," +
-               Field("help", JsonString(action ? ActionHelp(action->command) : "")) + "," +
+               Field("help", JsonString(action ? ActionHelp(action->command, language) : "")) + "," +
                Field("left", TwipsToPixels(b.left, kCssDpi)) + "," + Field("top", TwipsToPixels(b.top, kCssDpi)) + "," +
                Field("width", TwipsToPixels(b.width, kCssDpi)) + "," +
                Field("height", TwipsToPixels(b.height, kCssDpi)) + "}";
@@ -42,18 +41,18 @@ std::string ButtonsJson() {
     return out + "]";
 }
 
-std::string BarJson(WebOrvalde& program) {
+std::string BarJson(WebOrvalde& program, const Translator& language) {
     const WebScrollBar& bar = program.scrollBar();
     const BarPlacement& p = bar.placement();
     return "{" + Field("min", bar.minimum()) + "," + Field("max", bar.maximum()) + "," + Field("value", bar.value()) +
            "," + Field("large", bar.largeChange()) + "," + Field("left", p.left) + "," + Field("top", p.top) + "," +
            Field("width", p.width) + "," + Field("height", p.height) + "," +
-           Field("valueText", JsonString(ReleaseHeightText(program.form().sim(), bar.value()))) + "}";
+           Field("valueText", JsonString(ReleaseHeightText(program.form().sim(), bar.value(), language))) + "}";
 }
 
-std::string MenuJson(const Lesson& lesson) {
+std::string MenuJson(const Lesson& lesson, const Translator& language) {
     std::string out = "[";
-    for (const MenuEntry& e : lesson.contextMenu()) {
+    for (const MenuEntry& e : lesson.contextMenu(language)) {
         if (out.size() > 1) out += ',';
         out += "{" + Field("id", JsonString(e.id)) + "," + Field("label", JsonString(e.label)) + "," +
                Field("keys", JsonString(e.keys)) + "," + Field("group", static_cast<int>(e.group)) + "," +
@@ -63,12 +62,14 @@ std::string MenuJson(const Lesson& lesson) {
     return out + "]";
 }
 
-std::string HelpJson() {
-    return "{" + Field("title", JsonString(HelpTitle())) + "," +
-           Field("buttonsTitle", JsonString(Shown("The buttons"))) + "," + Field("buttons", Entries(HelpButtons())) +
-           "," + Field("keysTitle", JsonString(Shown("Keys"))) + "," + Field("keys", Entries(HelpKeys())) + "," +
-           Field("scrollBar", JsonString(HelpScrollBarText())) + "," + Field("menu", JsonString(HelpMenuText())) + "," +
-           Field("close", JsonString(Shown("Close"))) + "}";
+std::string HelpJson(const Translator& language) {
+    return "{" + Field("title", JsonString(HelpTitle(language))) + "," +
+           Field("buttonsTitle", JsonString(language.tr("The buttons"))) + "," +
+           Field("buttons", Entries(HelpButtons(language))) + "," +
+           Field("keysTitle", JsonString(language.tr("Keys"))) + "," + Field("keys", Entries(HelpKeys(language))) +
+           "," + Field("scrollBar", JsonString(HelpScrollBarText(language))) + "," +
+           Field("menu", JsonString(HelpMenuText(language))) + "," + Field("close", JsonString(language.tr("Close"))) +
+           "}";
 }
 
 }  // namespace orvalde

@@ -106,9 +106,9 @@ std::string PanelJson(const Measurements& m, const Translator& language) {
         out += JsonString(lines[i]);
     }
     const PlotModel period = PeriodPlot(m, language), displacement = DisplacementPlot(m, language);
-    out += "],\"summary\":" + JsonString(MeasurementsSummary(m)) + ",\"plots\":[" + PlotJson(period) + ',' +
-           PlotJson(displacement) + "],\"plotTexts\":[" + JsonString(PlotText(period)) + ',' +
-           JsonString(PlotText(displacement)) + "]}";
+    out += "],\"summary\":" + JsonString(MeasurementsSummary(m, language)) + ",\"plots\":[" + PlotJson(period) + ',' +
+           PlotJson(displacement) + "],\"plotTexts\":[" + JsonString(PlotText(period, language)) + ',' +
+           JsonString(PlotText(displacement, language)) + "]}";
     return out;
 }
 

@@ -17,14 +17,9 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 from test_page import CAPTIONS, WEB, PageTest, wait_for  # noqa: E402
 
-# The lesson controls' texts are not translated yet: the sweep leaves out
-# these places (CSS selector, and the attribute or None for all text). Empty
-# it once they are.
-LESSON_TEXTS_AWAITING_TRANSLATION = {
-    "help": ("#help", None),
-    "context menu": ("#context-menu", None),
-    "button tooltips": ("#controls > button", "title"),
-}
+# Places the sweep leaves out while their texts await a translation (CSS
+# selector, and the attribute or None for all text); none do.
+LESSON_TEXTS_AWAITING_TRANSLATION = {}
 # Legal texts stay in English whatever the language: in About, the licence
 # with its name and copyright line, the third-party notices and the home
 # page's address. The sweep lets exactly these through.
@@ -247,6 +242,24 @@ class Switching(LanguageTest):
         self.assertIn("net force ×3", self.text("legend"))
         self.assertTrue(self.text("status").startswith("cycloidal and exact circular: t = "), self.text("status"))
         b.script("document.getElementById('about').close()")
+        self.assertTrue(b.script("return window.orvalde.setLanguage('el')"))
+
+        # The lesson's texts: tooltips, the help, the menu, the slider and the
+        # drawing's name, re-fetched from the program; an open menu too.
+        attribute = "return document.querySelector(arguments[0]).getAttribute(arguments[1])"
+        ActionChains(b.driver).context_click(b.driver.find_element(By.ID, "drawing")).perform()
+        self.assertIn("Βοήθεια", self.text("context-menu"))
+        self.assertEqual(b.script(attribute, "#context-menu", "aria-label"), "Μενού")
+        self.assertTrue(b.script(attribute, "#command1", "title").startswith("Αφήνει ελεύθερο"))
+        self.assertEqual(self.text("help-title"), "ORVALDE — Βοήθεια")
+        self.assertEqual(b.script(attribute, "#xthesi", "aria-label"), "Αρχική θέση")
+        self.assertRegex(b.script(attribute, "#xthesi", "aria-valuetext"), r"^\d+,\d m πάνω από")
+        self.assertEqual(b.script(attribute, "#drawing", "aria-label"), "Κυκλοειδές και κυκλικό εκκρεμές")
+        self.assertTrue(b.script("return window.orvalde.setLanguage('en')"))
+        self.assertIn("Help", self.text("context-menu"))
+        self.assertEqual(self.text("help-title"), "ORVALDE — Help")
+        self.assertTrue(b.script(attribute, "#command1", "title").startswith("Releases the cycloidal"))
+        self.assertRegex(b.script(attribute, "#xthesi", "aria-valuetext"), r"^\d+\.\d m above")
         self.assertTrue(b.script("return window.orvalde.setLanguage('el')"))
 
         self.assertFalse(b.script("return window.orvalde.setLanguage('xx')"))
