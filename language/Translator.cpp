@@ -78,6 +78,14 @@ std::vector<std::string> AvailableLanguages() {
     return codes;
 }
 
+std::string NextLanguage(std::string_view code) {
+    const std::vector<std::string> all = AvailableLanguages();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i] == code) return all[(i + 1) % all.size()];
+    }
+    return all.front();
+}
+
 std::string Fill(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string>> values) {
     std::string out;
     out.reserve(text.size() + 16);

@@ -48,6 +48,10 @@ private:
 // Every language the program speaks, English first, then the catalogs' codes.
 std::vector<std::string> AvailableLanguages();
 
+// The language after code in that list, going round to English; English for
+// a code the program does not speak. The menu's "Language" steps through it.
+std::string NextLanguage(std::string_view code);
+
 // text with every "{name}" replaced by its value; placeholders that have no
 // value stay as they are.
 std::string Fill(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string>> values);

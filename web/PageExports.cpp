@@ -126,6 +126,13 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_language_code(int index) {
     return code.c_str();
 }
 
+// The menu's next language after the page's code, as the desktop steps.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_next_language(const char* code) {
+    static std::string next;
+    next = orvalde::NextLanguage(code ? code : "");
+    return next.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE void orvalde_set_language(int index) { ThePage().language.select(orvalde_language_code(index)); }
 
 // Tick counters: 0 the cycloidal pendulum's, 1 the circular one's.

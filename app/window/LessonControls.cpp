@@ -230,14 +230,9 @@ bool LessonControls::runShellAction(Command command) {
         case Command::BoldLines: toggleBoldLines(); return true;
         case Command::StartAgain: startAgain(); return true;
         case Command::FullScreen: window_.toggleFullScreen(); return true;
-        case Command::Language: {
-            const std::vector<std::string> all = AvailableLanguages();
-            const auto now = std::find(all.begin(), all.end(), DesktopLanguage::current().code());
-            const std::size_t next =
-                now == all.end() ? 0 : (static_cast<std::size_t>(now - all.begin()) + 1) % all.size();
-            DesktopLanguage::instance().switchTo(all[next]);
+        case Command::Language:
+            DesktopLanguage::instance().switchTo(NextLanguage(DesktopLanguage::current().code()));
             return true;
-        }
         case Command::Laboratory: OpenLaboratory(&window_); return true;
         case Command::About: ShowAboutDialog(&window_); return true;
         default: return false;

@@ -46,6 +46,21 @@ TEST(Translator, FillReplacesNamedPlaceholdersOnly) {
     EXPECT_EQ(Fill("", {}), "");
 }
 
+TEST(Translator, NextLanguageGoesRoundEveryCatalogAndBackToEnglish) {
+    const std::vector<std::string> all = AvailableLanguages();
+    ASSERT_GE(all.size(), 2u);
+    std::string code = "en";
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        seen.push_back(code);
+        code = NextLanguage(code);
+    }
+    EXPECT_EQ(seen, all);
+    EXPECT_EQ(code, "en");
+    EXPECT_EQ(NextLanguage("xx"), "en");
+    EXPECT_EQ(NextLanguage(""), "en");
+}
+
 TEST(LanguageChoice, FollowsGettextsOrderOfTheEnvironment) {
     auto choose = [](std::map<std::string, std::string> env) {
         return MatchLanguage(EnvironmentPreferences([&env](const char* name) -> const char* {

@@ -92,8 +92,6 @@ const OrvaldeLanguage = (() => {
 
   return Object.freeze({
     code: () => code,
-    // Every language the page speaks, English first.
-    available: () => ['en', ...Object.keys(catalogs)],
     // The language's own name ("Ελληνικά"), for a choice of languages.
     name: (which) => {
       const catalog = catalogs[which];

@@ -27,10 +27,7 @@ OrvaldePage.Lesson = class {
       'start-again': () => this.startAgain(),
       legend: () => this.toggleLegend(),
       'bold-lines': () => this.toggleBoldLines(),
-      language: () => {
-        const all = OrvaldeLanguage.available();
-        OrvaldeLanguage.switchTo(all[(all.indexOf(OrvaldeLanguage.code()) + 1) % all.length]);
-      },
+      language: () => OrvaldeLanguage.switchTo(program.nextLanguage(OrvaldeLanguage.code())),
       'full-screen': () => {
         if (document.fullscreenElement) document.exitFullscreen();
         else if (document.documentElement.requestFullscreen) document.documentElement.requestFullscreen();

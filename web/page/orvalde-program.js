@@ -34,6 +34,7 @@
 //     menu() -> [{id, label, keys, group, groupTitle, checkable, checked}]
 //     help() -> {title, buttonsTitle, buttons, keysTitle, keys, scrollBar, menu, close}
 //     drawingName(), describeDrawing()
+//     nextLanguage(code) -> code    the menu's next language after code
 //     measureRevision(), panel() -> {revision, lines, summary, plots, plotTexts}
 //     measurementsCsv()
 //     sweepStart(), sweepStep() -> more, sweepCancel(), sweepDone(), sweepTotal()
@@ -104,6 +105,7 @@ OrvaldePage.Program = class {
   help() { return this.json(this.m._orvalde_help_json()); }
   drawingName() { return this.text(this.m._orvalde_drawing_name()); }
   describeDrawing() { return this.text(this.m._orvalde_describe_drawing()); }
+  nextLanguage(code) { return this.call('orvalde_next_language', 'string', [code]); }
   measureRevision() { return this.m._orvalde_measure_revision(); }
   panel() { return this.json(this.m._orvalde_panel_json()); }
   measurementsCsv() { return this.text(this.m._orvalde_measurements_csv()); }
