@@ -29,7 +29,7 @@ struct KeyRoute {
 KeyRoute RouteKey(std::string_view key, Focus focus, bool repeat);
 
 // The key name RouteKey expects, from a browser's KeyboardEvent.key and
-// whether Shift was held.
+// whether Shift was held. A Greek letter names the Latin key it shares.
 std::string KeyName(std::string_view browserKey, bool shift);
 
 // What a key does to the focused scroll bar.

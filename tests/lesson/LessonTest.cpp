@@ -48,6 +48,12 @@ TEST(KeyRouting, KeysAreTheCharactersTypedNotThePositions) {
     // On a layout where the digit row types symbols, "&" is not pace ¼×.
     EXPECT_EQ(RouteKey(KeyName("&", false), Focus::Elsewhere, false).kind, KeyRoute::ToFocused);
     EXPECT_EQ(KeyName("\xc3\xa9", false), "\xc3\xa9");
+    // A Greek layout types σ, Μ, ς, ω on S, M, W, V: the letter on the key.
+    EXPECT_EQ(RouteKey(KeyName("σ", false), Focus::Elsewhere, false).command, Command::Step);
+    EXPECT_EQ(KeyName("Μ", true), "m");
+    EXPECT_EQ(KeyName("ς", false), "w");
+    EXPECT_EQ(KeyName("ω", false), "v");
+    EXPECT_EQ(KeyName("ά", false), "ά");  // accented: no key of its own
 }
 
 TEST(ActionTable, EveryCommandHasOneRowAndNoKeyOrIdIsShared) {
