@@ -36,6 +36,32 @@ PixelRect BobRegion(const WorldMapping& world, double a) {
     return FromEdges(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
+PanelLayout DockPanel(const ScreenLayoutInput& screen, double worldHalfWidth, double worldHalfHeight, bool shown) {
+    const WorldMapping& w = screen.world;
+    PanelLayoutInput in;
+    in.clientWidth = screen.clientWidth;
+    in.clientHeight = screen.clientHeight;
+    in.pictureWidth = std::abs(w.x(worldHalfWidth) - w.x(-worldHalfWidth));
+    in.pictureHeight = std::abs(w.y(-worldHalfHeight) - w.y(worldHalfHeight));
+    if (!std::isfinite(in.pictureWidth) || !std::isfinite(in.pictureHeight)) in.pictureWidth = in.pictureHeight = 0;
+    in.buttonsRight = screen.buttons.x + screen.buttons.width;
+    in.buttonsBottom = screen.buttons.y + screen.buttons.height;
+    in.shown = shown;
+    return LayOutPanel(in);
+}
+
+ScreenLayoutInput DockedScreen(ScreenLayoutInput screen, const PanelLayout& docked) {
+    if (docked.panel.empty()) return screen;
+    screen.world.perUnitX *= docked.drawingScale;
+    screen.world.perUnitY *= docked.drawingScale;
+    if (docked.below) {
+        screen.clientHeight = static_cast<int>(docked.panel.y);
+    } else {
+        screen.clientWidth = static_cast<int>(docked.panel.x);
+    }
+    return screen;
+}
+
 std::vector<PixelRect> LegendPlaces(const ScreenLayoutInput& in) {
     const PixelRect bobs = BobRegion(in.world);
     std::vector<PixelRect> places;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "measure/PanelLayout.h"
 #include "surface/raster/PixelRect.h"
 #include "surface/raster/WorldMapping.h"
 
@@ -28,6 +29,14 @@ std::vector<PixelRect> LegendPlaces(const ScreenLayoutInput& in);
 
 // The band below the apparatus, right of the scroll bar.
 PixelRect StatusPlace(const ScreenLayoutInput& in);
+
+// Where the measurements panel goes on this screen (see LayOutPanel), for a
+// world that spans +-halfWidth by +-halfHeight on the drawing at scale 1.
+PanelLayout DockPanel(const ScreenLayoutInput& screen, double worldHalfWidth, double worldHalfHeight, bool shown);
+
+// The screen the key and the status line keep to while the panel is docked:
+// the drawing shown at the layout's scale, and the room up to the panel.
+ScreenLayoutInput DockedScreen(ScreenLayoutInput screen, const PanelLayout& docked);
 
 bool Overlap(const PixelRect& a, const PixelRect& b);
 PixelRect Union(const PixelRect& a, const PixelRect& b);

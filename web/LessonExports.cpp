@@ -156,23 +156,17 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_legend_help() {
     return HandToPage(orvalde::LegendHelpText(orvalde::PageLanguage()));
 }
 
-// Where the key and the status line go in the window's inner size.
-EMSCRIPTEN_KEEPALIVE const char* orvalde_layout_json(int innerWidth, int innerHeight) {
+// Where the key, the status line and the measurements panel go in the
+// window's inner size the program was last given, and where the bobs move.
+EMSCRIPTEN_KEEPALIVE const char* orvalde_layout_json() {
     orvalde::WebOrvalde* p = orvalde::PageProgram();
-    if (!p) return "";
-    orvalde::ScreenLayoutInput in;
-    in.clientWidth = innerWidth;
-    in.clientHeight = innerHeight;
-    in.world = p->surface().world();
-    constexpr double kCssDpi = 96;
-    for (const orvalde::ButtonDesign& b : orvalde::kButtons) {
-        in.buttons = orvalde::Union(
-            in.buttons, {orvalde::TwipsToPixels(b.left, kCssDpi), orvalde::TwipsToPixels(b.top, kCssDpi),
-                         orvalde::TwipsToPixels(b.width, kCssDpi), orvalde::TwipsToPixels(b.height, kCssDpi)});
-    }
-    const orvalde::BarPlacement& bar = p->scrollBar().placement();
-    in.scrollBar = {bar.left, bar.top, bar.width, bar.height};
-    return HandToPage(orvalde::LayoutJson(in));
+    return p ? HandToPage(orvalde::LayoutJson(p->shownScreen(), p->layout())) : "";
+}
+
+// The measurements panel shown or hidden: the drawing is shown smaller beside
+// or above it, or gets all the room back.
+EMSCRIPTEN_KEEPALIVE void orvalde_set_panel_shown(int shown) {
+    if (orvalde::PageProgram()) orvalde::PageProgram()->setPanelShown(shown != 0);
 }
 
 // The status line at the page's clock (ms), or null when no update is due:

@@ -74,6 +74,7 @@ EMSCRIPTEN_KEEPALIVE void orvalde_tick_both() {
     if (Program()) Program()->tickBoth();
 }
 
+// Also places the measurements panel again (see orvalde_layout_json).
 EMSCRIPTEN_KEEPALIVE void orvalde_resize(int innerWidth, int innerHeight) {
     if (Program()) Program()->resize(innerWidth, innerHeight);
 }
@@ -100,12 +101,18 @@ EMSCRIPTEN_KEEPALIVE int orvalde_take_dirty() {
 
 EMSCRIPTEN_KEEPALIVE const int* orvalde_dirty_rects() { return ThePage().dirty.data(); }
 
-// The image: device pixels, bytes R, G, B, 255 as a canvas expects.
-EMSCRIPTEN_KEEPALIVE const void* orvalde_image_data() {
+// The image the page shows: device pixels, bytes R, G, B, 255 as a canvas
+// expects; smaller than the drawing while the measurements panel takes room.
+EMSCRIPTEN_KEEPALIVE const void* orvalde_image_data() { return Program() ? Program()->shownImage().data() : nullptr; }
+EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->shownImage().width() : 0; }
+EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->shownImage().height() : 0; }
+
+// The whole drawing at its own size, for saving it.
+EMSCRIPTEN_KEEPALIVE const void* orvalde_drawing_data() {
     return Program() ? Program()->surface().image().data() : nullptr;
 }
-EMSCRIPTEN_KEEPALIVE int orvalde_image_width() { return Program() ? Program()->surface().image().width() : 0; }
-EMSCRIPTEN_KEEPALIVE int orvalde_image_height() { return Program() ? Program()->surface().image().height() : 0; }
+EMSCRIPTEN_KEEPALIVE int orvalde_drawing_width() { return Program() ? Program()->surface().image().width() : 0; }
+EMSCRIPTEN_KEEPALIVE int orvalde_drawing_height() { return Program() ? Program()->surface().image().height() : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_bar_json() {
     return Program() ? orvalde::HandToPage(orvalde::BarJson(*Program(), orvalde::PageLanguage())) : "{}";

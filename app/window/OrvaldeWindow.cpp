@@ -1,7 +1,6 @@
 #include "app/window/OrvaldeWindow.h"
 
 #include <QGuiApplication>
-#include <cmath>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -11,6 +10,7 @@
 #include "app/window/ButtonFont.h"
 #include "app/window/DesktopLanguage.h"
 #include "app/window/FrameExtents.h"
+#include "display/ReadableLayout.h"
 #include "lesson/Actions.h"
 #include "lesson/ButtonLayout.h"
 #include "surface/qt/HandlerGate.h"
@@ -246,18 +246,12 @@ void OrvaldeWindow::setPanelShown(bool shown) {
 void OrvaldeWindow::relayout() {
     const Constants& k = form_->sim().constants;
     const QRect buttons = buttonsRect();
-    PanelLayoutInput in;
-    in.clientWidth = width();
-    in.clientHeight = height();
-    in.pictureWidth =
-        std::abs(surface_.worldToLogicalX(k.worldHalfWidth) - surface_.worldToLogicalX(-k.worldHalfWidth));
-    in.pictureHeight =
-        std::abs(surface_.worldToLogicalY(-k.worldHalfHeight) - surface_.worldToLogicalY(k.worldHalfHeight));
-    if (!std::isfinite(in.pictureWidth) || !std::isfinite(in.pictureHeight)) in.pictureWidth = in.pictureHeight = 0;
-    in.buttonsRight = buttons.right() + 1;
-    in.buttonsBottom = buttons.bottom() + 1;
-    in.shown = panelShown_;
-    const PanelLayout next = LayOutPanel(in);
+    ScreenLayoutInput screen;
+    screen.clientWidth = width();
+    screen.clientHeight = height();
+    screen.world = surface_.world();
+    screen.buttons = {buttons.x(), buttons.y(), buttons.width(), buttons.height()};
+    const PanelLayout next = DockPanel(screen, k.worldHalfWidth, k.worldHalfHeight, panelShown_);
     const bool rescaled = next.drawingScale != layout_.drawingScale;
     layout_ = next;
     if (panel_ && panelShown_) {

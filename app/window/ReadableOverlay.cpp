@@ -172,16 +172,7 @@ void ReadableOverlay::place() {
     in.world = window_.surface().world();
     // While the measurements panel is docked, the drawing is shown smaller and
     // the key and the status line keep to what is left of the window.
-    const PanelLayout& docked = window_.layout();
-    if (!docked.panel.empty()) {
-        in.world.perUnitX *= docked.drawingScale;
-        in.world.perUnitY *= docked.drawingScale;
-        if (docked.below) {
-            in.clientHeight = static_cast<int>(docked.panel.y);
-        } else {
-            in.clientWidth = static_cast<int>(docked.panel.x);
-        }
-    }
+    in = DockedScreen(in, window_.layout());
     for (int n = 1; n <= 9; ++n) {
         if (QPushButton* b = window_.button(n)) in.buttons = Union(in.buttons, ToPixelRect(b->geometry()));
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "surface/qt/HandlerGate.h"
 #include "surface/raster/RasterSurface.h"
@@ -10,8 +11,6 @@ namespace orvalde {
 namespace {
 
 int clamp16(int value) { return std::clamp(value, -32768, 32767); }
-
-int roundedPixels(double logical) { return static_cast<int>(std::lround(std::clamp(logical, -1e6, 1e6))); }
 
 }  // namespace
 
@@ -54,13 +53,8 @@ void QtScrollBar::setViewScale(double scale) {
 }
 
 void QtScrollBar::place() {
-    const double x = surface_.worldToLogicalX(world_[0]), y = surface_.worldToLogicalY(world_[1]);
-    if (!std::isfinite(x) || !std::isfinite(y)) return;
-    // Sizes are magnitudes: the bar extends right and down on screen from its
-    // top-left corner whichever way the world's axes run.
-    const int w = std::max(1, roundedPixels(std::abs(world_[2] * surface_.logicalPerWorldX()) * scale_));
-    const int h = std::max(1, roundedPixels(std::abs(world_[3] * surface_.logicalPerWorldY()) * scale_));
-    bar_->setGeometry(roundedPixels(x * scale_), roundedPixels(y * scale_), w, h);
+    const std::optional<PixelRect> r = OnScreen(surface_.world(), world_[0], world_[1], world_[2], world_[3], scale_);
+    if (r) bar_->setGeometry(r->x, r->y, r->width, r->height);
 }
 
 }  // namespace orvalde

@@ -3,6 +3,12 @@
 // installs: each axis is an offset and a signed scale, so y runs up on screen
 // whenever the world's top is above its bottom.
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "surface/raster/PixelRect.h"
+
 namespace orvalde {
 
 struct WorldMapping {
@@ -18,5 +24,18 @@ struct WorldMapping {
     double x(double worldX) const { return (worldX - left) * perUnitX; }
     double y(double worldY) const { return (worldY - top) * perUnitY; }
 };
+
+// A control placed in world units (its top-left corner and sizes, which are
+// magnitudes: it extends right and down on screen whichever way the axes run)
+// in whole logical pixels, on the drawing shown at `scale`. Nothing where a
+// figure is not finite.
+inline std::optional<PixelRect> OnScreen(const WorldMapping& world, double left, double top, double width,
+                                         double height, double scale = 1) {
+    const double x = world.x(left) * scale, y = world.y(top) * scale;
+    const double w = std::abs(width * world.perUnitX) * scale, h = std::abs(height * world.perUnitY) * scale;
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w) || !std::isfinite(h)) return std::nullopt;
+    const auto pixels = [](double v) { return static_cast<int>(std::lround(std::clamp(v, -1e6, 1e6))); };
+    return PixelRect{pixels(x), pixels(y), std::max(1, pixels(w)), std::max(1, pixels(h))};
+}
 
 }  // namespace orvalde

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
+#include "surface/raster/ScaledCopy.h"
 #include "web/shell/FrameTimer.h"
 #include "web/shell/WebOrvalde.h"
 #include "web/shell/WebScrollBar.h"
@@ -200,6 +202,64 @@ TEST_F(WebPage, ResizingGrowsTheDrawingAndKeepsItsWorld) {
     EXPECT_EQ(page.surface().scaleWidth(), worldWidth);
     EXPECT_EQ(page.surface().image().at(0, 0), corner);
     EXPECT_EQ(page.scrollBar().placement().left, 0);
+}
+
+// The measurements panel docked: where the program puts it, the drawing the
+// page is given meanwhile, and everything given back when it hides.
+TEST(WebPageDocked, ThePanelTakesRoomBesideOrBelowAndTheDrawingFollowsSmaller) {
+    struct Case {
+        int width, height;
+        bool below;
+    };
+    for (const Case c : {Case{1366, 768, false}, Case{800, 1000, true}}) {
+        WebOrvalde page(c.width, c.height, 1.0);
+        page.start();
+        page.takeDirtyRects();
+        const BarPlacement bar = page.scrollBar().placement();
+
+        page.setPanelShown(true);
+        const PanelLayout docked = page.layout();
+        EXPECT_EQ(docked.below, c.below) << c.width;
+        ASSERT_LT(docked.drawingScale, 1);
+        const LayoutRect& p = docked.panel;
+        const PixelRect panel{int(p.x), int(p.y), int(p.width), int(p.height)};
+        const ScreenLayoutInput shown = page.shownScreen();
+        EXPECT_FALSE(Overlap(panel, BobRegion(shown.world))) << c.width;
+        EXPECT_FALSE(Overlap(panel, shown.buttons)) << c.width;
+        EXPECT_FALSE(Overlap(panel, shown.scrollBar)) << c.width;
+        const BarPlacement& smaller = page.scrollBar().placement();
+        EXPECT_NEAR(smaller.top, bar.top * docked.drawingScale, 1);
+        EXPECT_NEAR(smaller.width, bar.width * docked.drawingScale, 1);
+
+        // The smaller copy is new all over, then follows the drawing where a
+        // tick changed it: the same pixels as a copy made afresh.
+        const int width = page.shownImage().width(), height = page.shownImage().height();
+        EXPECT_NEAR(width, c.width * docked.drawingScale, 1);
+        EXPECT_EQ(page.takeDirtyRects(), (std::vector<PixelRect>{{0, 0, width, height}}));
+        page.click(1);
+        for (double now = 0; now < 400; now += kFrame) page.frame(now);
+        const std::vector<PixelRect> changed = page.takeDirtyRects();
+        ASSERT_FALSE(changed.empty());
+        for (const PixelRect& r : changed) EXPECT_TRUE(r.x + r.width <= width && r.y + r.height <= height);
+        ScaledCopy fresh;
+        fresh.reset(page.surface().image(), docked.drawingScale);
+        EXPECT_TRUE(page.shownImage().pixels() == fresh.image().pixels()) << c.width;
+
+        page.setPanelShown(false);
+        EXPECT_TRUE(page.layout().panel.empty());
+        EXPECT_EQ(page.layout().drawingScale, 1);
+        EXPECT_EQ(&page.shownImage(), &page.surface().image());
+        EXPECT_EQ(page.takeDirtyRects(), (std::vector<PixelRect>{{0, 0, c.width, c.height}}));
+        EXPECT_EQ(page.scrollBar().placement().width, bar.width);
+        EXPECT_EQ(page.scrollBar().placement().top, bar.top);
+    }
+    // Docked on a landscape window, the panel goes below as it turns narrow.
+    WebOrvalde page(1366, 768, 1.0);
+    page.start();
+    page.setPanelShown(true);
+    page.resize(800, 1000);
+    EXPECT_TRUE(page.layout().below);
+    EXPECT_EQ(page.layout().panel.bottom(), 1000);
 }
 
 }  // namespace

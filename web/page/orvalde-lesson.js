@@ -48,6 +48,7 @@ OrvaldePage.Lesson = class {
     this.notice.setAttribute('role', 'alert');
     this.notice.hidden = true;
     document.body.appendChild(this.notice);
+    this.layOut();
 
     window.addEventListener('keydown', (e) => this.keyDown(e));
     canvas.addEventListener('contextmenu', (e) => {
@@ -89,11 +90,25 @@ OrvaldePage.Lesson = class {
   togglePause() { this.press('pause'); }
   step() { this.press('step'); }
   // The program's start-up again for the window's size now.
-  startAgain() { this.act(() => this.program.m._orvalde_start_again(window.innerWidth, window.innerHeight)); }
+  startAgain() {
+    this.act(() => this.program.m._orvalde_start_again(window.innerWidth, window.innerHeight));
+    this.layOut();
+  }
+
+  // The panel beside or below the drawing, as the program places it; the
+  // drawing, its scroll bar, the key and the status line make room for it.
   toggleMeasurements() {
-    let bottom = 0;
-    for (const b of this.controls.querySelectorAll('button')) bottom = Math.max(bottom, b.getBoundingClientRect().bottom);
-    this.panel.toggle(bottom);
+    const shown = !this.panel.visible();
+    this.act(() => this.program.setPanelShown(shown));
+    this.layOut();
+    this.panel.setShown(shown, document.querySelector('.switch'));
+  }
+
+  // Everything placed again where the program says (after a resize, too).
+  layOut() {
+    const layout = this.program.layout();
+    this.panel.place(layout);
+    this.readable.place(layout);
   }
   showHelp() { if (!this.helpDialog.open) this.helpDialog.show(); }
 
@@ -242,10 +257,19 @@ OrvaldePage.Lesson = class {
     if (back && back !== document.body && document.contains(back)) back.focus();
   }
 
-  // The canvas holds the image at device resolution: saved as it is.
+  // The whole drawing at device resolution: the canvas as it is, or, while
+  // it shows the drawing smaller, the drawing copied at its own size.
   savePicture() {
     try {
-      this.canvas.toBlob((blob) => {
+      let source = this.canvas;
+      if (this.program.layout().scale !== 1) {
+        const image = this.program.drawing();
+        source = document.createElement('canvas');
+        source.width = image.width;
+        source.height = image.height;
+        source.getContext('2d').putImageData(image, 0, 0);
+      }
+      source.toBlob((blob) => {
         if (blob) this.download(blob, 'orvalde.png');
         else this.fail(OrvaldeLanguage.tr('Could not save the picture: the browser gave no PNG for the drawing.'));
       }, 'image/png');
@@ -289,6 +313,8 @@ OrvaldePage.Lesson = class {
       pace: () => this.program.paceLabel(),
       paused: () => this.program.paused(),
       panelVisible: () => this.panel.visible(),
+      // The program's rectangles for the page: panel, bobs, buttons, key, status.
+      layout: () => this.program.layout(),
       sweeping: () => this.panel.sweeping(),
       lastSave: () => this.lastSave,
       legendShown: () => !this.readable.legend.hidden,

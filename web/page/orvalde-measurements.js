@@ -11,6 +11,7 @@ OrvaldePage.Measurements = class {
     this.program = program;
     this.lastDrawn = -Infinity;
     this.shownRevision = -1;
+    this.readoutHeight = 0;
     this.panel = document.createElement('section');
     this.panel.id = 'measurements';
     this.panel.hidden = true;
@@ -40,8 +41,11 @@ OrvaldePage.Measurements = class {
     this.cancelButton.addEventListener('click', () => this.cancelSweep());
 
     this.sweepTable = new OrvaldeSweepTable(program.m);
-    this.panel.append(this.title, this.readout, this.spoken, this.periodPlot, this.displacementPlot, this.sweepTable.box,
-      row);
+    this.heading = document.createElement('div');
+    this.heading.className = 'heading';
+    this.heading.appendChild(this.title);
+    this.panel.append(this.heading, this.readout, this.spoken, this.periodPlot, this.displacementPlot,
+      this.sweepTable.box, row);
     parent.appendChild(this.panel);
     this.translate();
     OrvaldeLanguage.onChange(() => this.translate());
@@ -57,13 +61,13 @@ OrvaldePage.Measurements = class {
       'bar\'s range, two full periods each, and puts the measured periods on the first plot.');
     this.cancelButton.textContent = L.tr('Cancel');
     this.cancelButton.title = L.tr('Stops measuring; the heights already measured stay.');
+    this.fitReadout();
     if (this.visible()) this.draw(performance.now());
   }
 
   svg(id) {
     const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
     svg.id = id;
-    svg.setAttribute('viewBox', '0 0 760 330');
     svg.setAttribute('role', 'img');
     return svg;
   }
@@ -77,13 +81,33 @@ OrvaldePage.Measurements = class {
 
   visible() { return !this.panel.hidden; }
 
-  // Shown below the nine buttons so that it never covers them.
-  toggle(buttonsBottom) {
-    this.panel.hidden = !this.panel.hidden;
-    if (!this.panel.hidden) {
-      this.panel.style.top = buttonsBottom + 8 + 'px';
-      this.draw(performance.now());
+  // Where the program puts it: layout.panel, [x, y, width, height], beside
+  // or (layout.below) under the drawing.
+  place(layout) {
+    const [x, y, width, height] = layout.panel;
+    Object.assign(this.panel.style, { left: x + 'px', top: y + 'px', width: width + 'px', height: height + 'px' });
+    this.panel.classList.toggle('below', layout.below);
+    this.fitReadout();
+    if (this.visible()) this.draw(performance.now());  // the plots' size changed
+  }
+
+  // The readout's height from its text again (another width or language).
+  fitReadout() {
+    this.readoutHeight = 0;
+    this.readout.style.minHeight = '';
+  }
+
+  // The way to the laboratory keeps to the window's top right corner, which
+  // the panel may take: meanwhile it goes to the panel's heading.
+  setShown(shown, corner) {
+    this.panel.hidden = !shown;
+    if (corner) {
+      const focused = corner.contains(document.activeElement);
+      if (shown) this.heading.appendChild(corner);
+      else document.body.appendChild(corner);
+      if (focused) corner.querySelector('a').focus();
     }
+    if (shown) this.draw(performance.now());
   }
 
   // Called every animation frame.
@@ -99,10 +123,18 @@ OrvaldePage.Measurements = class {
     this.shownRevision = p.measureRevision();
     const panel = p.panel();
     this.readout.textContent = panel.lines.join('\n');
+    // The readout only grows while the panel keeps its width, so that the
+    // plots below do not jump (nor have their axes built again) with every
+    // line that wraps differently.
+    if (this.readout.offsetHeight > this.readoutHeight) {
+      this.readoutHeight = this.readout.offsetHeight;
+      this.readout.style.minHeight = this.readoutHeight + 'px';
+    }
     if (this.spoken.textContent !== panel.summary) this.spoken.textContent = panel.summary;
+    // The table first: when it appears, the plots get less room.
+    this.sweepTable.update();
     OrvaldePage.renderPlot(this.periodPlot, panel.plots[0], panel.plotTexts[0]);
     OrvaldePage.renderPlot(this.displacementPlot, panel.plots[1], panel.plotTexts[1]);
-    this.sweepTable.update();
   }
 
   sweeping() { return this.cancelButton.disabled === false; }
@@ -140,62 +172,111 @@ OrvaldePage.Measurements = class {
   }
 };
 
-// A plot model as SVG: frame, ticks with their texts, axis labels, title,
-// legend, then lines and markers. Markers carry the class "point". The title
-// names the plot for assistive technology, the text gives its data.
+// A plot model as SVG in the element's own CSS pixels, so that its text shows
+// at the size it is set in. The axes (frame, grid, ticks with their texts,
+// axis labels and title) and the legend are built again only when they
+// change; a refresh replaces the group of lines and markers alone. Markers
+// carry the class "point", the legend's "key". The title names the plot for
+// assistive technology, the text gives its data.
 OrvaldePage.renderPlot = function (svg, plot, text) {
-  const W = 760, H = 330, left = 82, right = 16, top = 36, bottom = 62;
-  const x0 = left, x1 = W - right, y0 = H - bottom, y1 = top;
+  const NS = 'http://www.w3.org/2000/svg';
+  let parts = OrvaldePage.plotParts.get(svg);
+  if (!parts) {
+    const make = (tag, className) => {
+      const e = document.createElementNS(NS, tag);
+      if (className) e.setAttribute('class', className);
+      return e;
+    };
+    parts = { title: make('title'), desc: make('desc'), axes: make('g', 'axes'), data: make('g', 'data'),
+      legend: make('g', 'legend-group'), axesKey: '', legendKey: '' };
+    svg.replaceChildren(parts.title, parts.desc, parts.axes, parts.data, parts.legend);
+    OrvaldePage.plotParts.set(svg, parts);
+  }
+  if (parts.title.textContent !== plot.title) parts.title.textContent = plot.title;
+  if (parts.desc.textContent !== text) parts.desc.textContent = text;
+  if (svg.getAttribute('aria-label') !== plot.title) svg.setAttribute('aria-label', plot.title);
+
+  // Text of 13 to 16 px, larger on a wider plot; margins for it.
+  const box = svg.getBoundingClientRect();
+  const W = Math.max(240, Math.round(box.width)), H = Math.max(150, Math.round(box.height));
+  const font = Math.min(16, Math.max(13, Math.round(W / 34)));
+  const x0 = Math.round(font * 5), x1 = W - font, y0 = H - Math.round(font * 3.3), y1 = Math.round(font * 2.3);
   const sx = (x) => x0 + (x - plot.x.min) / (plot.x.max - plot.x.min || 1) * (x1 - x0);
   const sy = (y) => y0 + (y - plot.y.min) / (plot.y.max - plot.y.min || 1) * (y1 - y0);
-  const parts = [`<title>${OrvaldePage.escapeXml(plot.title)}</title><desc>${OrvaldePage.escapeXml(text)}</desc>`];
-  svg.setAttribute('aria-label', plot.title);
-  const label = (x, y, s, extra) => parts.push(`<text x="${x.toFixed(1)}" y="${y.toFixed(1)}" ${extra || ''}>` +
-    OrvaldePage.escapeXml(s) + '</text>');
+  const f = (v) => v.toFixed(1);
+  const label = (x, y, s, extra) => `<text x="${f(x)}" y="${f(y)}" ${extra || ''}>${OrvaldePage.escapeXml(s)}</text>`;
 
-  parts.push(`<rect class="frame" x="${x0}" y="${y1}" width="${x1 - x0}" height="${y0 - y1}"/>`);
-  plot.x.ticks.forEach((t, i) => {
-    if (t === null) return;
-    const x = sx(t);
-    parts.push(`<line class="grid" x1="${x.toFixed(1)}" y1="${y1}" x2="${x.toFixed(1)}" y2="${y0}"/>`);
-    label(x, y0 + 22, plot.x.tickTexts[i], 'text-anchor="middle"');
-  });
-  plot.y.ticks.forEach((t, i) => {
-    if (t === null) return;
-    const y = sy(t);
-    parts.push(`<line class="grid" x1="${x0}" y1="${y.toFixed(1)}" x2="${x1}" y2="${y.toFixed(1)}"/>`);
-    label(x0 - 8, y + 6, plot.y.tickTexts[i], 'text-anchor="end"');
-  });
-  label((x0 + x1) / 2, H - 14, plot.x.label, 'class="label" text-anchor="middle"');
-  label(20, (y0 + y1) / 2, plot.y.label,
-    `class="label" text-anchor="middle" transform="rotate(-90 20 ${((y0 + y1) / 2).toFixed(1)})"`);
-  label(W / 2, 26, plot.title, 'class="title" text-anchor="middle"');
+  const axesKey = JSON.stringify([W, H, plot.title, plot.x, plot.y]);
+  if (axesKey !== parts.axesKey) {
+    parts.axesKey = axesKey;
+    svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
+    svg.style.fontSize = font + 'px';
+    const axes = [`<rect class="frame" x="${x0}" y="${y1}" width="${x1 - x0}" height="${y0 - y1}"/>`];
+    plot.x.ticks.forEach((t, i) => {
+      if (t === null) return;
+      const x = f(sx(t));
+      axes.push(`<line class="grid" x1="${x}" y1="${y1}" x2="${x}" y2="${y0}"/>`);
+      axes.push(label(sx(t), y0 + font * 1.4, plot.x.tickTexts[i], 'text-anchor="middle"'));
+    });
+    plot.y.ticks.forEach((t, i) => {
+      if (t === null) return;
+      const y = f(sy(t));
+      axes.push(`<line class="grid" x1="${x0}" y1="${y}" x2="${x1}" y2="${y}"/>`);
+      axes.push(label(x0 - 6, sy(t) + font * 0.35, plot.y.tickTexts[i], 'text-anchor="end"'));
+    });
+    const middle = (y0 + y1) / 2, side = font * 1.1;
+    axes.push(label((x0 + x1) / 2, H - font * 0.6, plot.x.label, 'class="label" text-anchor="middle"'));
+    axes.push(label(side, middle, plot.y.label,
+      `class="label" text-anchor="middle" transform="rotate(-90 ${f(side)} ${f(middle)})"`));
+    axes.push(label(W / 2, font * 1.4, plot.title, 'class="title" text-anchor="middle"'));
+    parts.axes.innerHTML = axes.join('');
+    parts.legendKey = '';  // placed by the same margins
+  }
 
   const inside = (p) => p[0] !== null && p[1] !== null;
+  const data = [];
   const legend = [];
   for (const s of plot.series) {
     const points = s.points.filter(inside);
     if (s.style === 'line') {
       if (points.length > 1) {
-        const d = points.map((p) => sx(p[0]).toFixed(1) + ',' + sy(p[1]).toFixed(1)).join(' ');
-        parts.push(`<polyline class="series" points="${d}" stroke="${s.colour}"/>`);
+        const d = points.map((p) => f(sx(p[0])) + ',' + f(sy(p[1]))).join(' ');
+        data.push(`<polyline class="series" points="${d}" stroke="${s.colour}"/>`);
       }
     } else {
-      for (const p of points) parts.push(OrvaldePage.plotMarker(s.style, sx(p[0]), sy(p[1]), s.colour));
+      for (const p of points) data.push(OrvaldePage.plotMarker(s.style, sx(p[0]), sy(p[1]), s.colour));
     }
     if (points.length > 0) legend.push(s);
   }
-  legend.forEach((s, i) => {
-    const y = y1 + 18 + i * 22, x = x0 + 12;
-    if (s.style === 'line') {
-      parts.push(`<line class="series" x1="${x}" y1="${y - 5}" x2="${x + 22}" y2="${y - 5}" stroke="${s.colour}"/>`);
-    } else {
-      parts.push(OrvaldePage.plotMarker(s.style, x + 11, y - 5, s.colour).replace('class="point"', 'class="key"'));
+  parts.data.innerHTML = data.join('');
+
+  const legendKey = JSON.stringify(legend.map((s) => [s.name, s.style, s.colour]));
+  if (legendKey !== parts.legendKey) {
+    parts.legendKey = legendKey;
+    const keys = [];
+    legend.forEach((s, i) => {
+      const y = y1 + font * 1.4 + i * font * 1.6, x = x0 + 12;
+      if (s.style === 'line') {
+        keys.push(`<line class="series" x1="${x}" y1="${f(y - font * 0.35)}" x2="${x + 22}" y2="${f(y - font * 0.35)}" ` +
+          `stroke="${s.colour}"/>`);
+      } else {
+        keys.push(OrvaldePage.plotMarker(s.style, x + 11, y - font * 0.35, s.colour).replace('class="point"',
+          'class="key"'));
+      }
+      keys.push(label(x + 30, y, s.name, 'class="legend"'));
+    });
+    parts.legend.innerHTML = keys.join('');
+    // On a pale ground, so that the lines behind do not cross its text.
+    if (legend.length > 0) {
+      const b = parts.legend.getBBox();
+      parts.legend.insertAdjacentHTML('afterbegin', `<rect class="legend-box" x="${f(b.x - 6)}" y="${f(b.y - 4)}" ` +
+        `width="${f(b.width + 12)}" height="${f(b.height + 8)}"/>`);
     }
-    label(x + 30, y, s.name, 'class="legend"');
-  });
-  svg.innerHTML = parts.join('');
+  }
 };
+
+// Each plot's groups and what they were built for.
+OrvaldePage.plotParts = new WeakMap();
 
 OrvaldePage.plotMarker = function (style, x, y, colour) {
   const r = 5;

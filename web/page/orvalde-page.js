@@ -113,9 +113,11 @@
     translateControls();
     OrvaldeLanguage.onChange(translateControls);
 
+    // The program places the panel for the new size; the page follows.
     window.addEventListener('resize', () => {
       program.resize(window.innerWidth, window.innerHeight);
       refresh();
+      lesson.layOut();
     });
 
     // Zoom or another screen: one canvas pixel per device pixel again. The

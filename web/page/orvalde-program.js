@@ -15,12 +15,13 @@
 //     scrollKey(key) -> bool       a key on the focused scroll bar
 //     frame(nowMs) -> ticks        one animation frame
 //     tickBoth()                   both timers' handlers once (benchmark)
-//     resize(width, height)        the window's inner size changed
+//     resize(width, height)        the window's inner size changed (the panel's place follows)
 //     setPixelRatio(ratio)         devicePixelRatio changed
 //     message() -> text            the message waiting, '' for none
 //     dismissMessage()             OK on that message
-//     image() -> ImageData         the drawing's device pixels (a view)
-//     dirtyRects() -> Int32Array   x, y, w, h per rectangle changed since the last call
+//     image() -> ImageData         the device pixels shown (a view): the drawing, smaller while the panel takes room
+//     dirtyRects() -> Int32Array   x, y, w, h per rectangle of image() changed since the last call
+//     drawing() -> ImageData       the whole drawing at its own size (a copy), for saving
 //     bar() -> {min, max, value, large, left, top, width, height, valueText}
 //     buttons() -> [{number, id, caption, help, left, top, width, height}]
 //     counters() -> {cycloid, circular}
@@ -36,6 +37,9 @@
 //     drawingName(), describeDrawing()
 //     nextLanguage(code) -> code    the menu's next language after code
 //     measureRevision(), panel() -> {revision, lines, summary, plots, plotTexts}
+//     setPanelShown(shown)         the panel docked beside or below the drawing, or hidden
+//     layout() -> {legend, status, panel, below, scale, bobs, buttons}
+//                                  rectangles [x, y, w, h] in CSS pixels for the inner size last given
 //     measurementsCsv()
 //     sweepStart(), sweepStep() -> more, sweepCancel(), sweepDone(), sweepTotal()
 const OrvaldePage = {};
@@ -84,6 +88,14 @@ OrvaldePage.Program = class {
     return this.view.data;
   }
 
+  drawing() {
+    const width = this.m._orvalde_drawing_width();
+    const height = this.m._orvalde_drawing_height();
+    const address = this.m._orvalde_drawing_data();
+    return new ImageData(new Uint8ClampedArray(this.m.HEAPU8.subarray(address, address + width * height * 4)), width,
+      height);
+  }
+
   dirtyRects() {
     const count = this.m._orvalde_take_dirty();
     if (count === 0) return new Int32Array(0);
@@ -108,6 +120,8 @@ OrvaldePage.Program = class {
   nextLanguage(code) { return this.call('orvalde_next_language', 'string', [code]); }
   measureRevision() { return this.m._orvalde_measure_revision(); }
   panel() { return this.json(this.m._orvalde_panel_json()); }
+  setPanelShown(shown) { this.m._orvalde_set_panel_shown(shown ? 1 : 0); }
+  layout() { return this.json(this.m._orvalde_layout_json()); }
   measurementsCsv() { return this.text(this.m._orvalde_measurements_csv()); }
   sweepStart() { this.m._orvalde_sweep_start(); }
   sweepStep() { return this.m._orvalde_sweep_step() === 1; }

@@ -26,13 +26,12 @@ class OrvaldeReadable {
     document.body.append(this.legend, this.status);
     const raised = document.getElementById('command' + module._orvalde_raised_button());
     if (raised) raised.style.zIndex = 1;
+    this.layout = null;
     this.fill();
-    this.place();
-    window.addEventListener('resize', () => this.place());
     // The program follows the page's language first (it listens earlier).
     OrvaldeLanguage.onChange(() => {
       this.fill();
-      this.place();
+      this.place(this.layout);
       this.show(this.module._orvalde_status_now(performance.now()));
     });
   }
@@ -52,10 +51,12 @@ class OrvaldeReadable {
     }
   }
 
-  // The key goes to the first place the program offers that holds it.
-  place() {
+  // The key goes to the first place the program offers that holds it; the
+  // status line where it says (layout: program.layout()).
+  place(layout) {
+    if (!layout) return;
+    this.layout = layout;
     const m = this.module;
-    const layout = JSON.parse(m.UTF8ToString(m._orvalde_layout_json(window.innerWidth, window.innerHeight)));
     const [sx, sy, sw, sh] = layout.status;
     Object.assign(this.status.style, { left: sx + 'px', top: sy + 'px', width: sw + 'px', height: sh + 'px' });
     this.status.hidden = !(sw > 0 && sh > 0);
@@ -86,7 +87,7 @@ class OrvaldeReadable {
 
   toggleLegend() {
     this.module._orvalde_toggle_legend();
-    this.place();
+    this.place(this.layout);
   }
 
   toggleBoldLines() { this.act(() => this.module._orvalde_toggle_bold()); }

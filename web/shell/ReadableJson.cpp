@@ -1,5 +1,7 @@
 #include "web/shell/ReadableJson.h"
 
+#include <cstdio>
+
 #include "display/Legend.h"
 #include "display/ReadableText.h"
 #include "display/SweepTable.h"
@@ -47,14 +49,23 @@ std::string LegendJson(const Translator& language) {
     return out + "]}";
 }
 
-std::string LayoutJson(const ScreenLayoutInput& in) {
+std::string LayoutJson(const ScreenLayoutInput& shown, const PanelLayout& docked) {
     std::string out = "{\"legend\":[";
     bool first = true;
-    for (const PixelRect& r : LegendPlaces(in)) {
+    for (const PixelRect& r : LegendPlaces(shown)) {
         out += (first ? "" : ",") + RectJson(r);
         first = false;
     }
-    return out + "],\"status\":" + RectJson(StatusPlace(in)) + "}";
+    const LayoutRect& p = docked.panel;
+    // The panel's edges are whole pixels (see LayOutPanel).
+    const PixelRect panel = p.empty() ? PixelRect{}
+                                      : PixelRect{static_cast<int>(p.x), static_cast<int>(p.y),
+                                                  static_cast<int>(p.width), static_cast<int>(p.height)};
+    char scale[32];
+    std::snprintf(scale, sizeof scale, "%.9g", docked.drawingScale);
+    return out + "],\"status\":" + RectJson(StatusPlace(shown)) + ",\"panel\":" + RectJson(panel) +
+           ",\"below\":" + (docked.below && !p.empty() ? "true" : "false") + ",\"scale\":" + scale +
+           ",\"bobs\":" + RectJson(BobRegion(shown.world)) + ",\"buttons\":" + RectJson(shown.buttons) + "}";
 }
 
 std::string SweepTableJson(const Measurements& m, const Translator& language) {

@@ -7,6 +7,7 @@
 #include "display/ReadableLayout.h"
 #include "language/Translator.h"
 #include "measure/Measurements.h"
+#include "measure/PanelLayout.h"
 
 namespace orvalde {
 
@@ -14,8 +15,12 @@ namespace orvalde {
 // with the texts in `language`.
 std::string LegendJson(const Translator& language);
 
-// {"legend":[[x,y,w,h],…],"status":[x,y,w,h]} in CSS pixels, the key's places best first.
-std::string LayoutJson(const ScreenLayoutInput& in);
+// The page's layout in CSS pixels for a screen as shown (see DockedScreen):
+// {"legend":[[x,y,w,h],…],"status":[x,y,w,h]}, the key's places best first;
+// "panel":[x,y,w,h] the measurements panel's place ([0,0,0,0] while hidden),
+// "below" whether under the drawing, "scale" the drawing's, and "bobs", the
+// region the bobs move in, and "buttons", the nine together, both as shown.
+std::string LayoutJson(const ScreenLayoutInput& shown, const PanelLayout& docked);
 
 // {"headings":[…],"rows":[[cell,…],…]}, rounded for reading, in `language`.
 std::string SweepTableJson(const Measurements& m, const Translator& language);

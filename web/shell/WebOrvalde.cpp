@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "lesson/ButtonLayout.h"
 #include "lesson/KeyRouting.h"
 
 namespace orvalde {
@@ -20,7 +21,9 @@ WebOrvalde::WebOrvalde(int innerWidth, int innerHeight, double devicePixelRatio,
       xthesi_(surface_),
       window_(std::max(1, innerWidth), std::max(1, innerHeight),
               [this](double w, double h) { surface_.ensureSize(Pixels(w), Pixels(h)); }),
-      form_(FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_, language}) {
+      form_(FormDevices{window_, surface_, xthesi_, timer1_, timer2_, messages_, language}),
+      innerWidth_(std::max(1, innerWidth)),
+      innerHeight_(std::max(1, innerHeight)) {
     // Inside a handler already, so no gate of its own: the change event is
     // part of whatever moved the value.
     xthesi_.onChange = [this] { form_.xthesi_Change(); };
@@ -46,14 +49,19 @@ void WebOrvalde::dispatch(const std::function<void()>& handler) {
 
 void WebOrvalde::start() {
     dispatch([this] { form_.Main(); });
+    relayout();
 }
 
 void WebOrvalde::startAgain(int innerWidth, int innerHeight) {
-    dispatch([this, w = std::max(1, innerWidth), h = std::max(1, innerHeight)] {
+    const int w = std::max(1, innerWidth), h = std::max(1, innerHeight);
+    dispatch([this, w, h] {
         surface_.reset(w, h);
         window_.setScreen(w, h);
         form_.StartAgain();
     });
+    innerWidth_ = w;
+    innerHeight_ = h;
+    relayout();
 }
 
 void WebOrvalde::click(int number) {
@@ -119,7 +127,77 @@ void WebOrvalde::tickBoth() {
 }
 
 void WebOrvalde::resize(int innerWidth, int innerHeight) {
-    surface_.ensureSize(std::max(1, innerWidth), std::max(1, innerHeight));
+    innerWidth_ = std::max(1, innerWidth);
+    innerHeight_ = std::max(1, innerHeight);
+    surface_.ensureSize(innerWidth_, innerHeight_);
+    relayout();
+}
+
+void WebOrvalde::setPanelShown(bool shown) {
+    panelShown_ = shown;
+    relayout();
+}
+
+ScreenLayoutInput WebOrvalde::fullScreen() const {
+    ScreenLayoutInput screen;
+    screen.clientWidth = innerWidth_;
+    screen.clientHeight = innerHeight_;
+    screen.world = surface_.world();
+    // The buttons are placed from the design's twips at the CSS pixel's 96 dpi.
+    constexpr double kCssDpi = 96;
+    for (const ButtonDesign& b : kButtons) {
+        screen.buttons = Union(screen.buttons, {TwipsToPixels(b.left, kCssDpi), TwipsToPixels(b.top, kCssDpi),
+                                                TwipsToPixels(b.width, kCssDpi), TwipsToPixels(b.height, kCssDpi)});
+    }
+    const BarPlacement& bar = xthesi_.placement();
+    screen.scrollBar = {bar.left, bar.top, bar.width, bar.height};
+    return screen;
+}
+
+ScreenLayoutInput WebOrvalde::shownScreen() const { return DockedScreen(fullScreen(), layout_); }
+
+void WebOrvalde::relayout() {
+    const Constants& k = form_.sim().constants;
+    const PanelLayout next = DockPanel(fullScreen(), k.worldHalfWidth, k.worldHalfHeight, panelShown_);
+    if (next.drawingScale != layout_.drawingScale) {
+        xthesi_.setViewScale(next.drawingScale);
+        wholeShown_ = true;
+        if (next.drawingScale == 1) scaled_ = ScaledCopy();
+    }
+    layout_ = next;
+}
+
+bool WebOrvalde::syncScaled() {
+    if (scaled_.matches(surface_.image(), layout_.drawingScale)) return false;
+    scaled_.reset(surface_.image(), layout_.drawingScale);
+    wholeShown_ = true;
+    return true;
+}
+
+const PixelImage& WebOrvalde::shownImage() {
+    if (layout_.drawingScale == 1) return surface_.image();
+    syncScaled();
+    return scaled_.image();
+}
+
+std::vector<PixelRect> WebOrvalde::takeDirtyRects() {
+    std::vector<PixelRect> changed = surface_.takeDirtyRects();
+    const bool scaled = layout_.drawingScale != 1;
+    if (scaled) syncScaled();
+    if (wholeShown_) {
+        wholeShown_ = false;
+        const PixelImage& shown = shownImage();
+        return {{0, 0, shown.width(), shown.height()}};
+    }
+    if (!scaled) return changed;
+    // The copy is redone where the drawing changed; what it redid is what
+    // the page copies.
+    std::vector<PixelRect> redone;
+    for (const PixelRect& r : changed) {
+        const PixelRect part = scaled_.update(surface_.image(), r);
+        if (!part.empty()) redone.push_back(part);
+    }
+    return redone;
 }
 
 }  // namespace orvalde

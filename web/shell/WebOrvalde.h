@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "app/OrvaldeForm.h"
+#include "display/ReadableLayout.h"
+#include "measure/PanelLayout.h"
 #include "web/shell/FrameTimer.h"
 #include "surface/raster/RasterSurface.h"
+#include "surface/raster/ScaledCopy.h"
 #include "web/shell/WebMessageBox.h"
 #include "web/shell/WebScrollBar.h"
 #include "web/shell/WebWindowHost.h"
@@ -60,8 +63,17 @@ public:
     // page's benchmark).
     void tickBoth();
     // The window's inner size changed: the drawing grows, never shrinks, and
-    // keeps its world.
+    // keeps its world; the panel's place follows.
     void resize(int innerWidth, int innerHeight);
+    // The measurements panel docked beside or below the drawing (see
+    // DockPanel). While it takes room the page is given the drawing smaller,
+    // and the scroll bar sits on the smaller drawing.
+    void setPanelShown(bool shown);
+    bool panelShown() const { return panelShown_; }
+    const PanelLayout& layout() const { return layout_; }
+    // The window's inner size, the drawing as shown, the nine buttons and the
+    // scroll bar, for the key, the status line and the panel to keep clear of.
+    ScreenLayoutInput shownScreen() const;
     // The page's devicePixelRatio changed: one image pixel per device pixel again.
     void setPixelRatio(double devicePixelRatio) { surface_.setDevicePixelRatio(devicePixelRatio); }
     // The user pressed OK on the message shown.
@@ -71,8 +83,11 @@ public:
     bool modal() const { return messages_.open(); }
     const std::string& message() const { return messages_.current(); }
 
-    // Device-pixel rectangles of the image changed since the last call.
-    std::vector<PixelRect> takeDirtyRects() { return surface_.takeDirtyRects(); }
+    // The image the page shows: the drawing, or its smaller copy (see
+    // ScaledCopy) while the panel takes room.
+    const PixelImage& shownImage();
+    // Device-pixel rectangles of the shown image changed since the last call.
+    std::vector<PixelRect> takeDirtyRects();
 
     const RasterSurface& surface() const { return surface_; }
     // For options that change how the surface draws (bold lines).
@@ -84,6 +99,13 @@ public:
     const Counters& counters() const { return form_.sim().counters; }
 
 private:
+    // The panel's place for the inner size and the world now.
+    void relayout();
+    // The window's inner size with the drawing at scale 1.
+    ScreenLayoutInput fullScreen() const;
+    // Makes the smaller copy afresh unless it is current; whether it did.
+    bool syncScaled();
+
     RasterSurface surface_;
     WebScrollBar xthesi_;
     FrameTimer timer1_;
@@ -92,6 +114,11 @@ private:
     WebWindowHost window_;
     OrvaldeForm form_;
     int depth_ = 0;
+    int innerWidth_, innerHeight_;
+    bool panelShown_ = false;
+    PanelLayout layout_;
+    ScaledCopy scaled_;
+    bool wholeShown_ = false;  // the shown image changed size or scale: all of it is new
 };
 
 }  // namespace orvalde

@@ -5,6 +5,8 @@
 // arrow step, on a page step, when a dragged thumb is released, and inside
 // every setter whose call moves the value (a narrowed range included).
 
+#include <array>
+
 #include "surface/RecordingControls.h"
 
 namespace orvalde {
@@ -33,13 +35,21 @@ public:
     void pageStep(int direction) { setValue(value() + (direction < 0 ? -largeChange() : largeChange())); }
     void dragReleasedAt(int value) { setValue(value); }
 
+    // The drawing is shown at this scale while the measurements panel takes
+    // room (see PanelLayout); the bar sits on it, so it moves and shrinks.
+    void setViewScale(double scale);
+
     const BarPlacement& placement() const { return placement_; }
 
 private:
     static int Clamp16(int value);
+    void place();
 
     const RasterSurface& surface_;
     BarPlacement placement_;
+    std::array<double, 4> world_{};
+    bool placed_ = false;
+    double scale_ = 1;
 };
 
 }  // namespace orvalde

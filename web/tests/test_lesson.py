@@ -85,11 +85,12 @@ class Keys_(LessonTest):
         self.assertFalse(panel.is_displayed())
         self.press("m")
         self.assertTrue(panel.is_displayed())
-        # Below the nine buttons, never over them.
-        lowest = self.browser.script(
-            "return Math.max(...[...document.querySelectorAll('#controls > button')]"
-            ".map((b) => b.getBoundingClientRect().bottom))")
-        self.assertGreaterEqual(panel.rect["y"], lowest)
+        # Beside the nine buttons or below them, never over them.
+        self.assertFalse(self.browser.script(
+            "const p = document.getElementById('measurements').getBoundingClientRect();"
+            "return [...document.querySelectorAll('#controls > button')].some((e) => {"
+            "  const b = e.getBoundingClientRect();"
+            "  return b.left < p.right && p.left < b.right && b.top < p.bottom && p.top < b.bottom; })"))
         self.press("m")
         self.assertFalse(panel.is_displayed())
 
@@ -153,6 +154,131 @@ class Panel(LessonTest):
         rows = d.find_elements(By.CSS_SELECTOR, "#sweep-table tbody tr")
         self.assertEqual(len(rows), 25)
         self.assertEqual(rows[0].find_elements(By.TAG_NAME, "td")[0].text, "39.20")
+
+
+def ltrb(rect):
+    """[x, y, width, height] as [left, top, right, bottom]."""
+    x, y, w, h = rect
+    return [x, y, x + w, y + h]
+
+
+def overlap(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
+def inside(a, b):
+    return b[0] <= a[0] and b[1] <= a[1] and a[2] <= b[2] and a[3] <= b[3]
+
+
+# Each plot text's rendered size: its font size times the plot's scale, and
+# its box across the line (the rotated axis label's is its width).
+PLOT_TEXT_SIZES = """
+return [...document.querySelectorAll('#measurements svg text')].map((t) => {
+  const m = t.getScreenCTM(), r = t.getBoundingClientRect();
+  return [t.textContent, parseFloat(getComputedStyle(t).fontSize) * Math.hypot(m.a, m.b),
+    Math.abs(m.b) > Math.abs(m.a) ? r.width : r.height];
+});
+"""
+
+
+class DockedPanel(LessonTest):
+    """The panel where the program puts it: beside the drawing on a landscape
+    window, below it on a portrait one, the drawing shown smaller meanwhile."""
+
+    def at(self, width, height):
+        self.browser.width, self.browser.height = width, height
+        self.load()
+
+    def rect(self, selector):
+        return self.browser.script("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                                   "return [r.left, r.top, r.right, r.bottom]", selector)
+
+    def show_panel(self):
+        self.press("m")
+        wait_for(lambda: self.view("panelVisible"), what="the panel")
+        return self.view("layout")
+
+    def check_clear_of_the_bobs_and_the_buttons(self, layout, whole_apparatus=True):
+        panel, bobs = self.rect("#measurements"), ltrb(layout["bobs"])
+        self.assertEqual(panel, ltrb(layout["panel"]))  # the program's rectangle, as it is
+        if whole_apparatus:  # (a start-up on a narrow window leaves the arches' ends out)
+            self.assertTrue(inside(bobs, self.rect("#drawing")), (bobs, self.rect("#drawing")))
+        self.assertFalse(overlap(panel, bobs), (panel, bobs))
+        for n in range(1, 10):
+            self.assertFalse(overlap(panel, self.rect("#command%d" % n)), n)
+        for overlay in ("#xthesi", "#status") + (("#legend",) if self.view("legendShown") else ()):
+            self.assertFalse(overlap(panel, self.rect(overlay)), overlay)
+
+    def test_beside_the_drawing_on_classroom_screens_and_all_the_room_back_when_hidden(self):
+        for width, height in ((1366, 768), (1920, 1080)):
+            with self.subTest(size="%dx%d" % (width, height)):
+                self.at(width, height)
+                self.assertEqual(self.rect("#drawing"), [0, 0, width, height])
+                bar = self.rect("#xthesi")
+                self.press("4")
+                self.click(1)
+                layout = self.show_panel()
+                self.assertFalse(layout["below"])
+                self.assertLess(layout["scale"], 1)
+                # The drawing shown smaller, one canvas pixel per device pixel; its
+                # scroll bar and the key keep to it.
+                canvas = self.rect("#drawing")
+                self.assertAlmostEqual(canvas[2], width * layout["scale"], delta=1)
+                self.assertEqual(self.browser.script("return document.getElementById('drawing').width"), canvas[2])
+                self.assertTrue(inside(self.rect("#xthesi"), canvas))
+                self.check_clear_of_the_bobs_and_the_buttons(layout)
+                wait_for(lambda: self.points("period-plot") >= 1, timeout=20, what="a measured period")
+                sizes = self.browser.script(PLOT_TEXT_SIZES)
+                self.assertGreater(len(sizes), 20)
+                small = [t for t in sizes if t[1] < 12 or t[2] < 12]
+                self.assertEqual(small, [], "plot text under 12 px")
+
+                self.press("m")
+                self.assertFalse(self.view("panelVisible"))
+                self.assertEqual(self.rect("#drawing"), [0, 0, width, height])
+                self.assertEqual(self.rect("#xthesi"), bar)
+                self.assertEqual(self.view("layout")["panel"], [0, 0, 0, 0])
+
+    def test_below_the_drawing_on_a_portrait_window_and_after_a_resize_to_one(self):
+        self.at(800, 1000)
+        layout = self.show_panel()
+        self.assertTrue(layout["below"])
+        self.assertEqual(ltrb(layout["panel"])[2:], [800, 1000])
+        self.assertGreaterEqual(self.rect("#measurements")[1], self.rect("#drawing")[3])
+        self.check_clear_of_the_bobs_and_the_buttons(layout, whole_apparatus=False)
+        # The plots side by side, their text still readable.
+        self.assertEqual(self.rect("#period-plot")[1], self.rect("#displacement-plot")[1])
+        self.assertEqual([t for t in self.browser.script(PLOT_TEXT_SIZES) if t[1] < 12], [])
+
+        # Started on a landscape window, the panel moves below as it narrows.
+        self.at(1366, 768)
+        self.assertFalse(self.show_panel()["below"])
+        self.browser.width, self.browser.height = 800, 1000
+        self.browser.fit_inner_size()
+        wait_for(lambda: self.view("layout")["below"] and self.rect("#measurements")[3] == 1000,
+                 what="the panel below the drawing")
+        self.check_clear_of_the_bobs_and_the_buttons(self.view("layout"))
+
+    def test_a_refresh_replaces_the_plotted_data_and_keeps_the_axes(self):
+        b = self.browser
+        self.press("4")
+        self.click(1)
+        self.show_panel()
+        wait_for(lambda: self.points("period-plot") >= 1, timeout=20, what="a measured period")
+        self.press(Keys.SPACE)  # paused: one step is one refresh
+        self.wait_frames(8)
+        b.script("window.kept = {tick: document.querySelector('#period-plot .axes text'),"
+                 "line: document.querySelector('#period-plot polyline')};")
+        self.press("s")
+        wait_for(lambda: b.script("return document.querySelector('#period-plot polyline') !== window.kept.line"),
+                 what="the plot's next refresh")
+        self.assertTrue(b.script("return document.querySelector('#period-plot .axes text') === window.kept.tick"
+                                 " && window.kept.tick.isConnected"))
+        # In another language the axes are built again, with its decimal comma.
+        self.assertTrue(b.script("return window.orvalde.setLanguage('el')"))
+        self.assertFalse(b.script("return window.kept.tick.isConnected"))
+        ticks = b.script("return [...document.querySelectorAll('#period-plot .axes text')].map((t) => t.textContent)")
+        self.assertIn("17,5", ticks)
 
 
 class Readable(LessonTest):
