@@ -131,12 +131,8 @@ std::string LabStateJson(const LabSession& s) {
     Number(out, p.mass, "%.17g");
     out += ",\"damping\":";
     Number(out, p.damping, "%.17g");
-    // A hidden gravity stays out of the link as well: the link then leaves
-    // g to its default.
-    LabSetup setup = s.setup();
-    std::string query = SerialiseLabSetup(setup);
-    if (s.gravityHidden()) query.erase(0, query.find('&') + 1);
-    out += ",\"query\":" + JsonString(query);
+    // The link carries a hidden gravity as a seed the pupil cannot read.
+    out += ",\"query\":" + JsonString(SerialiseLabSetup(s.setup()));
     const Translator& language = s.language();
     out += ",\"status\":" + JsonString(s.released() ? "" : language.tr(labtext::kNotReleased));
     out += ",\"rows\":[";
