@@ -17,6 +17,7 @@ namespace {
 struct Lab {
     std::unique_ptr<orvalde::LabSession> session;
     orvalde::LabLayerCache layers;  // the scene drawn last, in its two layers
+    std::vector<float> points;      // the moving layer's lines
     std::string input;              // filled by the page
     std::string text;               // the last string handed to the page
 };
@@ -126,7 +127,8 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_scene() {
 // Builds the scene's two layers from the session as it is now; returns the
 // still layer's revision, which changes only when that layer does: the page
 // then draws it again from orvalde_lab_still, and each time the moving layer
-// from orvalde_lab_moving (both as LabSceneJson).
+// from orvalde_lab_moving (both as LabSceneJson, the moving one with its
+// lines' points in the floats at orvalde_lab_moving_points).
 EMSCRIPTEN_KEEPALIVE double orvalde_lab_layers() {
     if (!Session()) return 0;
     TheLab().layers.update(*Session());
@@ -138,8 +140,11 @@ EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_still() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_moving() {
-    return Hand(orvalde::LabSceneJson(TheLab().layers.layers().moving));
+    TheLab().points.clear();
+    return Hand(orvalde::LabSceneJson(TheLab().layers.layers().moving, TheLab().points));
 }
+
+EMSCRIPTEN_KEEPALIVE const float* orvalde_lab_moving_points() { return TheLab().points.data(); }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_state() {
     return Session() ? Hand(orvalde::LabStateJson(*Session())) : "";

@@ -1,9 +1,11 @@
 'use strict';
 // Draws the laboratory's scene, the core's shapes in CSS pixels, on a canvas
-// 2D context: rectangles, then lines, discs and texts, antialiased.
+// 2D context: rectangles, then lines, discs and texts, antialiased. With
+// `points`, the lines' points are there (a line [colour, width, first,
+// count]), not in the scene.
 const LAB_ALIGN = ['left', 'center', 'right'];
 
-function drawLabScene(ctx, scene) {
+function drawLabScene(ctx, scene, points) {
   // Every state a shape is drawn with is set here, not left from an earlier
   // scene on the canvas: mitred rectangles are stroked another way.
   ctx.lineJoin = 'miter';
@@ -22,11 +24,14 @@ function drawLabScene(ctx, scene) {
   // software canvas several times as much on these smooth curves.
   ctx.lineJoin = 'bevel';
   ctx.lineCap = 'butt';
-  for (const [colour, width, p] of scene.lines) {
-    if (p.length < 4) continue;
+  for (const [colour, width, inline, count] of scene.lines) {
+    const p = points || inline;
+    const first = points ? inline : 0;
+    const end = first + (points ? count : p.length);
+    if (end - first < 4) continue;
     ctx.beginPath();
-    ctx.moveTo(p[0], p[1]);
-    for (let i = 2; i < p.length; i += 2) ctx.lineTo(p[i], p[i + 1]);
+    ctx.moveTo(p[first], p[first + 1]);
+    for (let i = first + 2; i < end; i += 2) ctx.lineTo(p[i], p[i + 1]);
     ctx.strokeStyle = colour;
     ctx.lineWidth = width;
     ctx.stroke();
@@ -94,8 +99,16 @@ class LabLayersView {
       this.back.fillRect(0, 0, this.width, this.height);
       drawLabScene(this.back, JSON.parse(m.UTF8ToString(m._orvalde_lab_still())));
     }
+    const [moving, points] = this.moving();
     this.front.clearRect(0, 0, this.width, this.height);
-    drawLabScene(this.front, JSON.parse(m.UTF8ToString(m._orvalde_lab_moving())));
+    drawLabScene(this.front, moving, points);
+  }
+
+  // The moving layer of the last draw, its lines' points read in place.
+  moving() {
+    const m = this.m;
+    const scene = JSON.parse(m.UTF8ToString(m._orvalde_lab_moving()));
+    return [scene, new Float32Array(m.HEAPU8.buffer, m._orvalde_lab_moving_points(), scene.points)];
   }
 
   // How far the picture shown is from the layers it was drawn from, drawn
@@ -117,13 +130,13 @@ class LabLayersView {
     });
     const m = this.m;
     const still = JSON.parse(m.UTF8ToString(m._orvalde_lab_still()));
-    const moving = JSON.parse(m.UTF8ToString(m._orvalde_lab_moving()));
+    const [moving, points] = this.moving();
     const anew = canvas((ctx) => {
       ctx.setTransform(w / this.width, 0, 0, h / this.height, 0, 0);
       ctx.fillStyle = '#ffffff';
       ctx.fillRect(0, 0, this.width, this.height);
       drawLabScene(ctx, still);
-      drawLabScene(ctx, moving);
+      drawLabScene(ctx, moving, points);
     });
     let largest = 0, pixels = 0;
     for (let i = 0; i < shown.length; i += 4) {
