@@ -1,10 +1,12 @@
 // The laboratory: the physics of a display frame, and a whole frame drawn at
-// 1920x1080 (the session's frame, the scene, and painting it).
+// 1920x1080 (the session's frame, the scene's layers, and painting them):
+// the still layer kept as the window does, and every shape drawn anew.
 
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 #include <QPainter>
+#include <memory>
 
 #include "app/window/LabPainter.h"
 #include "lab/LabScene.h"
@@ -27,22 +29,62 @@ void BM_LabPhysicsFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_LabPhysicsFrame)->Name("Lab/physics frame, 12 bobs")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// A session 20 s into a race at 1920x1080, its plots full; `now` its clock.
+std::unique_ptr<LabSession> RacingSession(double& now) {
+    auto session = std::make_unique<LabSession>(LabSetup{{9.81, 80, 1, 0}, {2, 8, 14, 20, 30, 40}});
+    session->setView(1920, 1080);
+    session->release();
+    now = 0;
+    for (int i = 0; i < 1200; ++i) session->frame(now += 1.0 / 60);
+    return session;
+}
+
+// What the window does: the still layer kept, drawn again only when it changes.
 void BM_LabDrawnFrame(benchmark::State& state) {
     EnsureQtApplication();
-    LabSession session({{9.81, 80, 1, 0}, {2, 8, 14, 20, 30, 40}});
-    session.setView(1920, 1080);
-    session.release();
     double now = 0;
-    for (int i = 0; i < 1200; ++i) session.frame(now += 1.0 / 60);  // 20 s of history on the plots
+    const std::unique_ptr<LabSession> racing = RacingSession(now);
+    LabSession& session = *racing;
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     LabPainter painter;
     for (auto _ : state) {
         session.frame(now += 1.0 / 60);
         QPainter on(&image);
-        painter.paint(on, BuildLabScene(session));
+        painter.paintFrame(on, session);
     }
+    state.counters["still drawn"] = painter.stillDrawn();
 }
 BENCHMARK(BM_LabDrawnFrame)->Name("Lab/frame drawn at 1920x1080")->Unit(benchmark::kMillisecond);
+
+// Every shape of both layers drawn each frame, as before the still layer was kept.
+void BM_LabFrameDrawnAnew(benchmark::State& state) {
+    EnsureQtApplication();
+    double now = 0;
+    const std::unique_ptr<LabSession> racing = RacingSession(now);
+    LabSession& session = *racing;
+    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    LabPainter painter;
+    for (auto _ : state) {
+        session.frame(now += 1.0 / 60);
+        QPainter on(&image);
+        painter.paintLayers(on, BuildLabLayers(session));
+    }
+}
+BENCHMARK(BM_LabFrameDrawnAnew)->Name("Lab/frame drawn anew at 1920x1080")->Unit(benchmark::kMillisecond);
+
+// The core's part of a frame: both layers built and the still one compared.
+void BM_LabLayers(benchmark::State& state) {
+    double now = 0;
+    const std::unique_ptr<LabSession> racing = RacingSession(now);
+    LabSession& session = *racing;
+    LabLayerCache layers;
+    for (auto _ : state) {
+        session.frame(now += 1.0 / 60);
+        layers.update(session);
+        benchmark::DoNotOptimize(layers.stillRevision());
+    }
+}
+BENCHMARK(BM_LabLayers)->Name("Lab/layers built")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvalde

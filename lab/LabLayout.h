@@ -10,6 +10,7 @@ namespace orvalde {
 struct PixelBox {
     double x = 0, y = 0, width = 0, height = 0;
     bool contains(double px, double py) const { return px >= x && px < x + width && py >= y && py < y + height; }
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 
 struct TrackView {

@@ -77,7 +77,7 @@ PlotModel PhasePlot(const LabSession& session) {
     return plot;
 }
 
-void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& session, double t) {
+void AppendEnergyBars(LabLayers& layers, const PixelBox& area, const LabSession& session, double t) {
     const Selection sel = session.selection();
     const Race& race = session.race();
     const auto& bobs = race.bobs(sel.track);
@@ -89,13 +89,14 @@ void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& sessi
     PlotModel frame;
     frame.title = Fill(language.tr(labtext::kEnergyTitle), {{"bob", std::to_string(sel.bob + 1)}}) + " (" +
                   TrackWord(session, sel.track) + ")";
-    frame.y = NiceAxis(language.tr(labtext::kEnergyAxis), 0, std::max(start, e.total()) * 1.02, 6);
+    // The total stays the energy at release (friction's share counted in
+    // it): the scale does not move while the bob does.
+    frame.y = NiceAxis(language.tr(labtext::kEnergyAxis), 0, start * 1.02, 6);
     frame.x = {"", 0, 4, {}};
-    const std::size_t firstText = s.texts.size();
-    AppendPlot(s, area, frame, t, language);
-    if (s.texts.size() == firstText) return;
+    const std::optional<PixelBox> inside = AppendPlot(layers, area, frame, t, language);
+    if (!inside) return;
 
-    const PixelBox box{area.x + t * 5.2, area.y + t * 2.2, area.width - t * 6.2, area.height - t * 5.4};
+    const PixelBox& box = *inside;
     const struct {
         const char* name;
         double value;
@@ -105,19 +106,21 @@ void AppendEnergyBars(LabScene& s, const PixelBox& area, const LabSession& sessi
                 {labtext::kDissipated, e.dissipated, {140, 86, 75}},
                 {labtext::kTotal, e.total(), {60, 60, 60}}};
     const double slot = box.width / 4;
+    // The bars stand on the frame's bottom line (1.5 pixels wide), not over it.
+    const double floor = box.y + box.height - 0.75;
     for (int i = 0; i < 4; ++i) {
-        const double h = std::clamp(bars[i].value / frame.y.max, 0.0, 1.0) * box.height;
+        const double h = std::clamp(bars[i].value / frame.y.max, 0.0, 1.0) * (box.height - 0.75);
         const double x = box.x + slot * i + slot * 0.18;
-        s.rects.push_back({{x, box.y + box.height - h, slot * 0.64, h}, bars[i].colour, true, {}, 0});
+        layers.moving.rects.push_back({{x, floor - h, slot * 0.64, h}, bars[i].colour, true, {}, 0});
         // Every other name a line lower, so that longer names (in some languages) do not run together.
         const double below = i % 2 ? t * 1.9 : t * 0.8;
-        s.texts.push_back({{x + slot * 0.32, box.y + box.height + below},
-                           language.tr(bars[i].name),
-                           t * 0.85,
-                           {25, 25, 35},
-                           TextAlign::Centre,
-                           false,
-                           false});
+        layers.still.texts.push_back({{x + slot * 0.32, box.y + box.height + below},
+                                      language.tr(bars[i].name),
+                                      t * 0.85,
+                                      {25, 25, 35},
+                                      TextAlign::Centre,
+                                      false,
+                                      false});
     }
 }
 

@@ -13,7 +13,8 @@ class LabSession;
 PlotModel DisplacementPlot(const LabSession& session);
 PlotModel PhasePlot(const LabSession& session);
 
-// Kinetic, potential, friction and total energy of the selected bob as bars.
-void AppendEnergyBars(LabScene& scene, const PixelBox& box, const LabSession& session, double textSize);
+// Kinetic, potential, friction and total energy of the selected bob as bars:
+// the frame (its scale the energy at release) still, the bars moving.
+void AppendEnergyBars(LabLayers& layers, const PixelBox& box, const LabSession& session, double textSize);
 
 }  // namespace orvalde

@@ -34,22 +34,24 @@ double RaceEnd(const Race& race) {
     return end;
 }
 
-void AppendTrack(LabScene& s, const LabSession& session, Track track) {
+void AppendTrack(LabLayers& layers, const LabSession& session, Track track) {
+    LabScene& still = layers.still;
+    LabScene& moving = layers.moving;
     const LabLayout& layout = session.layout();
     const TrackView& view = layout.track(track);
     const Race& race = session.race();
     const LabParameters& p = race.parameters();
     const Translator& language = session.language();
     const double t = layout.text;
-    s.rects.push_back({view.box, kPanel, true, kBorder, 1});
+    still.rects.push_back({view.box, kPanel, true, kBorder, 1});
 
-    Text(s, view.box.x + view.box.width / 2, view.box.y + t * 1.1,
+    Text(still, view.box.x + view.box.width / 2, view.box.y + t * 1.1,
          language.tr(track == Track::Cycloid ? labtext::kCycloidCaption : labtext::kCircleCaption), t * 1.15,
          TextAlign::Centre, true);
-    Text(s, view.box.x + view.box.width / 2, view.box.y + t * 2.4,
+    Text(still, view.box.x + view.box.width / 2, view.box.y + t * 2.4,
          "L = " + ShortestNumber(p.length, language) + " m, " + session.gravityText(), t, TextAlign::Centre);
     if (track == Track::Cycloid)
-        Text(s, view.box.x + 10, view.box.y + t * 1.1, "t = " + language.number(race.time(), 2) + " s", t);
+        Text(moving, view.box.x + 10, view.box.y + t * 1.1, "t = " + language.number(race.time(), 2) + " s", t);
 
     // The path, and a mark at its lowest point.
     SceneLine path{{}, kPath, std::max(2.0, t / 5)};
@@ -59,8 +61,8 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
         const PathPoint px = view.toPixels(PositionOn(track, p.length, -limit + 2 * limit * i / kPoints));
         path.points.push_back({px.x, px.y});
     }
-    s.lines.push_back(std::move(path));
-    s.lines.push_back(
+    still.lines.push_back(std::move(path));
+    still.lines.push_back(
         {{{view.originX, view.originY + layout.bobRadius + 2}, {view.originX, view.originY + layout.bobRadius + t}},
          kInk,
          2});
@@ -70,8 +72,8 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     const auto& bobs = race.bobs(track);
     if (!session.released() && sel.track == track && sel.bob < bobs.size()) {
         const PathPoint at = view.toPixels(PositionOn(track, p.length, bobs[sel.bob].coordinate()));
-        s.lines.push_back({{{at.x, at.y}, {view.originX, at.y}}, kGuide, 1});
-        Text(s, view.originX + 6, at.y - t * 0.7, "h = " + ShortestNumber(bobs[sel.bob].height, language) + " m",
+        moving.lines.push_back({{{at.x, at.y}, {view.originX, at.y}}, kGuide, 1});
+        Text(moving, view.originX + 6, at.y - t * 0.7, "h = " + ShortestNumber(bobs[sel.bob].height, language) + " m",
              t * 0.9);
     }
 
@@ -80,8 +82,9 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
         const PathPoint at = view.toPixels(PositionOn(track, p.length, bobs[i].coordinate()));
         const Rgb colour = BobColour(i);
         const bool selected = sel.track == track && sel.bob == i;
-        s.discs.push_back({{at.x, at.y}, layout.bobRadius, colour, selected ? kInk : kWhite, selected ? 3.5 : 1.5});
-        Text(s, at.x, at.y, std::to_string(bobs[i].number), layout.bobRadius * 1.1, TextAlign::Centre, true,
+        moving.discs.push_back(
+            {{at.x, at.y}, layout.bobRadius, colour, selected ? kInk : kWhite, selected ? 3.5 : 1.5});
+        Text(moving, at.x, at.y, std::to_string(bobs[i].number), layout.bobRadius * 1.1, TextAlign::Centre, true,
              Light(colour) ? kInk : kWhite);
     }
 
@@ -89,20 +92,25 @@ void AppendTrack(LabScene& s, const LabSession& session, Track track) {
     const double stripY = view.box.y + view.box.height - t * 3.4;
     const double x0 = view.box.x + t * 5.5, x1 = view.box.x + view.box.width - t * 1.5;
     const double end = RaceEnd(race) * 1.15;
-    s.lines.push_back({{{x0, stripY}, {x1, stripY}}, kGuide, 1.5});
-    Text(s, x0 - 6, stripY, language.tr(labtext::kColumnArrival), t * 0.9, TextAlign::Right);
-    Text(s, x0, stripY + t * 0.9, "0 s", t * 0.8, TextAlign::Centre);
-    Text(s, x1, stripY + t * 0.9, labtext::Number(language, end, "%.3g") + " s", t * 0.8, TextAlign::Centre);
+    still.lines.push_back({{{x0, stripY}, {x1, stripY}}, kGuide, 1.5});
+    Text(still, x0 - 6, stripY, language.tr(labtext::kColumnArrival), t * 0.9, TextAlign::Right);
+    Text(still, x0, stripY + t * 0.9, "0 s", t * 0.8, TextAlign::Centre);
+    Text(moving, x1, stripY + t * 0.9, labtext::Number(language, end, "%.3g") + " s", t * 0.8, TextAlign::Centre);
     for (std::size_t i = 0; i < bobs.size(); ++i) {
         if (!bobs[i].arrived()) continue;
         const double x = x0 + (x1 - x0) * bobs[i].arrival / end;
-        s.lines.push_back({{{x, stripY - t * 0.8}, {x, stripY + t * 0.3}}, BobColour(i), 3});
+        moving.lines.push_back({{{x, stripY - t * 0.8}, {x, stripY + t * 0.3}}, BobColour(i), 3});
     }
     const std::vector<std::string> spread = SpreadSentences(race, language);
     const std::string line =
         !session.released() ? std::string(language.tr(labtext::kNotReleased)) : spread[track == Track::Cycloid ? 0 : 1];
-    Text(s, view.box.x + view.box.width / 2, view.box.y + view.box.height - t * 1.3, line, t, TextAlign::Centre,
+    Text(moving, view.box.x + view.box.width / 2, view.box.y + view.box.height - t * 1.3, line, t, TextAlign::Centre,
          session.released() && race.allArrived());
+}
+
+template <class Shape>
+void Append(std::vector<Shape>& to, const std::vector<Shape>& from) {
+    to.insert(to.end(), from.begin(), from.end());
 }
 
 }  // namespace
@@ -114,10 +122,12 @@ Rgb BobColour(std::size_t bob) {
     return kColours[bob % std::size(kColours)];
 }
 
-void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double t, const Translator& language) {
+std::optional<PixelBox> AppendPlot(LabLayers& layers, const PixelBox& area, const PlotModel& plot, double t,
+                                   const Translator& language) {
+    LabScene& s = layers.still;
     s.rects.push_back({area, kWhite, true, kBorder, 1});
     const PixelBox box{area.x + t * 5.2, area.y + t * 2.2, area.width - t * 6.2, area.height - t * 5.4};
-    if (box.width < 20 || box.height < 20) return;
+    if (box.width < 20 || box.height < 20) return std::nullopt;
     auto mapX = [&](double x) { return box.x + (x - plot.x.min) / (plot.x.max - plot.x.min) * box.width; };
     auto mapY = [&](double y) {
         return box.y + box.height - (y - plot.y.min) / (plot.y.max - plot.y.min) * box.height;
@@ -145,21 +155,42 @@ void AppendPlot(LabScene& s, const PixelBox& area, const PlotModel& plot, double
         // Hairlines: both painters draw them several times faster than thicker lines.
         SceneLine line{{}, series.colour, 1};
         for (const PlotPoint& p : series.points) line.points.push_back({mapX(p.x), mapY(p.y)});
-        s.lines.push_back(std::move(line));
+        layers.moving.lines.push_back(std::move(line));
     }
+    return box;
+}
+
+LabLayers BuildLabLayers(const LabSession& session) {
+    const LabLayout& layout = session.layout();
+    LabLayers layers;
+    for (LabScene* scene : {&layers.still, &layers.moving}) {
+        scene->width = layout.width;
+        scene->height = layout.height;
+    }
+    // The panels and plots cover the whole view: no background under them.
+    for (Track track : kTracks) AppendTrack(layers, session, track);
+    AppendEnergyBars(layers, layout.plots[0], session, layout.text);
+    AppendPlot(layers, layout.plots[1], DisplacementPlot(session), layout.text, session.language());
+    AppendPlot(layers, layout.plots[2], PhasePlot(session), layout.text, session.language());
+    return layers;
 }
 
 LabScene BuildLabScene(const LabSession& session) {
-    const LabLayout& layout = session.layout();
-    LabScene scene;
-    scene.width = layout.width;
-    scene.height = layout.height;
-    // The panels and plots cover the whole view: no background under them.
-    for (Track track : kTracks) AppendTrack(scene, session, track);
-    AppendEnergyBars(scene, layout.plots[0], session, layout.text);
-    AppendPlot(scene, layout.plots[1], DisplacementPlot(session), layout.text, session.language());
-    AppendPlot(scene, layout.plots[2], PhasePlot(session), layout.text, session.language());
+    LabLayers layers = BuildLabLayers(session);
+    LabScene scene = std::move(layers.still);
+    Append(scene.rects, layers.moving.rects);
+    Append(scene.lines, layers.moving.lines);
+    Append(scene.discs, layers.moving.discs);
+    Append(scene.texts, layers.moving.texts);
     return scene;
+}
+
+bool LabLayerCache::update(const LabSession& session) {
+    LabLayers layers = BuildLabLayers(session);
+    const bool changed = stillRevision_ == 0 || !(layers.still == layers_.still);
+    layers_ = std::move(layers);
+    if (changed) ++stillRevision_;
+    return changed;
 }
 
 }  // namespace orvalde

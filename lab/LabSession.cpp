@@ -41,7 +41,9 @@ std::string GravityPresetLabel(const GravityPreset& preset, const Translator& la
 }
 
 LabSession::LabSession(const LabSetup& setup) {
-    if (!apply(setup.parameters, setup.heights).empty()) {
+    if (apply(setup.parameters, setup.heights).empty()) {
+        gravityHidden_ = setup.gravityHidden;
+    } else {
         const LabSetup d = DefaultLabSetup();
         apply(d.parameters, d.heights);
     }
@@ -76,7 +78,10 @@ std::string LabSession::setParameters(const LabParameters& p) {
     if (p.length != parameters_.length) {
         for (double& h : heights) h = RoundHeight(h * p.length / parameters_.length, p.length);
     }
-    return apply(p, heights);
+    const bool newGravity = p.gravity != parameters_.gravity;
+    std::string why = apply(p, heights);
+    if (why.empty() && newGravity) gravityHidden_ = false;  // a gravity chosen in the open is shown
+    return why;
 }
 
 std::string LabSession::setHeights(const std::vector<double>& heights) { return apply(parameters_, heights); }
@@ -101,7 +106,7 @@ void LabSession::choosePlanetX(double unit) {
     ++revision_;
 }
 
-LabSetup LabSession::setup() const { return {parameters_, heights_}; }
+LabSetup LabSession::setup() const { return {parameters_, heights_, gravityHidden_}; }
 
 void LabSession::release() {
     if (released_) return;

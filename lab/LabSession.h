@@ -60,7 +60,8 @@ public:
     std::string gravityText() const;
 
     // --- set-up; refusals return the reason and change nothing.
-    std::string setParameters(const LabParameters& p);  // heights scale with the length
+    // Heights scale with the length; a new gravity is not hidden.
+    std::string setParameters(const LabParameters& p);
     std::string setHeights(const std::vector<double>& heights);
     std::string setHeight(std::size_t bob, double height);
     void evenHeights();
@@ -71,7 +72,7 @@ public:
         ++revision_;
     }
     bool gravityHidden() const { return gravityHidden_; }
-    LabSetup setup() const;
+    LabSetup setup() const;  // with the hidden gravity, for the link
 
     // --- the race.
     void release();

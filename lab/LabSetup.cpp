@@ -1,5 +1,6 @@
 #include "lab/LabSetup.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -50,6 +51,22 @@ bool ReadList(const std::string& text, std::vector<double>& values) {
     }
 }
 
+// The scramble of a hidden gravity: n hundredths of m/s² go to
+// (n * kSeedFactor + kSeedShift) mod kSeedPrime, undone with the factor's
+// inverse modulo the prime.
+constexpr std::uint64_t kSeedPrime = 1000000007, kSeedFactor = 635918179, kSeedShift = 271828182;
+constexpr std::uint64_t kHundredthsLimit = 1000000;  // g below 10000 m/s²
+
+constexpr std::uint64_t PowerModulo(std::uint64_t base, std::uint64_t exponent) {
+    std::uint64_t result = 1;
+    base %= kSeedPrime;
+    for (; exponent; exponent >>= 1, base = base * base % kSeedPrime)
+        if (exponent & 1) result = result * base % kSeedPrime;
+    return result;
+}
+constexpr std::uint64_t kSeedInverse = PowerModulo(kSeedFactor, kSeedPrime - 2);
+static_assert(kSeedFactor * kSeedInverse % kSeedPrime == 1);
+
 std::string Bad(const std::string& key, const std::string& why, const Translator& language) {
     return Fill(language.tr(labtext::kUrlBadValue), {{"name", key}, {"why", why}});
 }
@@ -79,12 +96,27 @@ std::string ShortestNumber(double v, const Translator& language) {
     return text;
 }
 
+std::uint32_t GravitySeed(double gravity) {
+    const double hundredths = std::round(gravity * 100);
+    const std::uint64_t n =
+        std::isfinite(hundredths) ? static_cast<std::uint64_t>(std::clamp(hundredths, 1.0, kHundredthsLimit - 1.0)) : 1;
+    return static_cast<std::uint32_t>((n * kSeedFactor + kSeedShift) % kSeedPrime);
+}
+
+std::optional<double> GravityFromSeed(std::uint32_t seed) {
+    if (seed >= kSeedPrime) return std::nullopt;
+    const std::uint64_t n = (seed + kSeedPrime - kSeedShift) % kSeedPrime * kSeedInverse % kSeedPrime;
+    if (n == 0 || n >= kHundredthsLimit) return std::nullopt;
+    return static_cast<double>(n) / 100;
+}
+
 ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) {
     ParsedSetup out{DefaultLabSetup(), {}};
     const LabParameters defaults = out.setup.parameters;
     LabParameters& p = out.setup.parameters;
     std::string heightsText;
     bool haveHeights = false;
+    std::optional<std::string> planet, seed;
 
     std::size_t from = !query.empty() && query[0] == '?' ? 1 : 0;
     while (from < query.size()) {
@@ -110,6 +142,24 @@ ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) 
         } else if (key == "heights") {
             heightsText = value;
             haveHeights = true;
+        } else if (key == "planet") {
+            planet = value;
+        } else if (key == "seed") {
+            seed = value;
+        }
+    }
+    // Planet X: its gravity from the seed, hidden, instead of g.
+    if (planet) {
+        double number = 0;
+        std::optional<double> gravity;
+        if (*planet != "x")
+            out.messages.push_back(Bad("planet", "'" + *planet + "'", language));
+        else if (!seed || !ReadNumber(*seed, number) || number < 0 || number != std::floor(number) ||
+                 number > 4294967295.0 || !(gravity = GravityFromSeed(static_cast<std::uint32_t>(number))))
+            out.messages.push_back(Bad("seed", "'" + seed.value_or("") + "'", language));
+        else {
+            p.gravity = *gravity;
+            out.setup.gravityHidden = true;
         }
     }
     // One parameter at a time, so that a bad one does not take the good ones with it.
@@ -123,6 +173,7 @@ ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) 
         if (const std::string why = RefuseParameters(trial, language); !why.empty()) {
             out.messages.push_back(Bad(key, why, language));
             p.*field = defaults.*field;
+            if (field == &LabParameters::gravity) out.setup.gravityHidden = false;
         }
     }
     out.setup.heights = EvenHeights(p.length, 6);
@@ -143,8 +194,9 @@ ParsedSetup ParseLabSetup(const std::string& query, const Translator& language) 
 
 std::string SerialiseLabSetup(const LabSetup& setup) {
     const LabParameters& p = setup.parameters;
-    std::string query = "g=" + ShortestNumber(p.gravity) + "&length=" + ShortestNumber(p.length) +
-                        "&damping=" + ShortestNumber(p.damping);
+    std::string query = setup.gravityHidden ? "planet=x&seed=" + std::to_string(GravitySeed(p.gravity))
+                                            : "g=" + ShortestNumber(p.gravity);
+    query += "&length=" + ShortestNumber(p.length) + "&damping=" + ShortestNumber(p.damping);
     if (p.mass != LabParameters{}.mass) query += "&mass=" + ShortestNumber(p.mass);
     query += "&heights=";
     for (std::size_t i = 0; i < setup.heights.size(); ++i) query += (i ? "," : "") + ShortestNumber(setup.heights[i]);

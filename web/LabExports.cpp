@@ -16,8 +16,10 @@ namespace {
 
 struct Lab {
     std::unique_ptr<orvalde::LabSession> session;
-    std::string input;  // filled by the page
-    std::string text;   // the last string handed to the page
+    orvalde::LabLayerCache layers;  // the scene drawn last, in its two layers
+    std::vector<float> points;      // the moving layer's lines
+    std::string input;              // filled by the page
+    std::string text;               // the last string handed to the page
 };
 
 Lab& TheLab() {
@@ -117,9 +119,32 @@ EMSCRIPTEN_KEEPALIVE void orvalde_lab_planet_x(double unit) {
     if (Session()) Session()->choosePlanetX(unit);
 }
 
+// Both layers in one scene, for reading (not drawn).
 EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_scene() {
     return Session() ? Hand(orvalde::LabSceneJson(orvalde::BuildLabScene(*Session()))) : "";
 }
+
+// Builds the scene's two layers from the session as it is now; returns the
+// still layer's revision, which changes only when that layer does: the page
+// then draws it again from orvalde_lab_still, and each time the moving layer
+// from orvalde_lab_moving (both as LabSceneJson, the moving one with its
+// lines' points in the floats at orvalde_lab_moving_points).
+EMSCRIPTEN_KEEPALIVE double orvalde_lab_layers() {
+    if (!Session()) return 0;
+    TheLab().layers.update(*Session());
+    return static_cast<double>(TheLab().layers.stillRevision());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_still() {
+    return Hand(orvalde::LabSceneJson(TheLab().layers.layers().still));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_moving() {
+    TheLab().points.clear();
+    return Hand(orvalde::LabSceneJson(TheLab().layers.layers().moving, TheLab().points));
+}
+
+EMSCRIPTEN_KEEPALIVE const float* orvalde_lab_moving_points() { return TheLab().points.data(); }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_lab_state() {
     return Session() ? Hand(orvalde::LabStateJson(*Session())) : "";

@@ -30,6 +30,7 @@ module.exports = [
       globals: {
         ORVALDE_CATALOGS: 'readonly', OrvaldeLanguage: 'writable', OrvaldeReadable: 'writable',
         OrvaldeAbout: 'writable', OrvaldeSweepTable: 'writable', drawLabScene: 'writable',
+        LabLayersView: 'writable',
       },
     },
     rules: { 'no-implicit-globals': 'off', 'no-unused-vars': ['error', { vars: 'local', caughtErrors: 'none' }] },

@@ -2,7 +2,10 @@
 
 #include <QFont>
 #include <QString>
+#include <cmath>
 #include <vector>
+
+#include "lab/LabSession.h"
 
 namespace orvalde {
 namespace {
@@ -10,6 +13,36 @@ namespace {
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
 }  // namespace
+
+void LabPainter::paintFrame(QPainter& p, const LabSession& session) {
+    layers_.update(session);
+    const LabLayers& layers = layers_.layers();
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const QSize size(static_cast<int>(std::ceil(layers.still.width * ratio)),
+                     static_cast<int>(std::ceil(layers.still.height * ratio)));
+    if (size.isEmpty()) return;
+    if (still_.size() != size || still_.devicePixelRatio() != ratio || stillRevision_ != layers_.stillRevision()) {
+        // Opaque: copied without blending.
+        if (still_.size() != size) still_ = QImage(size, QImage::Format_RGB32);
+        still_.setDevicePixelRatio(ratio);
+        still_.fill(Qt::white);
+        QPainter on(&still_);
+        paint(on, layers.still);
+        stillRevision_ = layers_.stillRevision();
+        ++stillDrawn_;
+    }
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPointF(0, 0), still_);
+    p.restore();
+    paint(p, layers.moving);
+}
+
+void LabPainter::paintLayers(QPainter& p, const LabLayers& layers) {
+    p.fillRect(QRectF(0, 0, layers.still.width, layers.still.height), Qt::white);
+    paint(p, layers.still);
+    paint(p, layers.moving);
+}
 
 const QStaticText& LabPainter::laidOut(const SceneText& t, const QFont& font) {
     if (texts_.size() > 2000) texts_.clear();  // the clock's texts never repeat
@@ -50,10 +83,18 @@ void LabPainter::paint(QPainter& p, const LabScene& scene) {
         p.setPen(QPen(ToQColor(l.colour), l.width, Qt::SolidLine, Qt::FlatCap));
         p.drawLines(segments.data(), static_cast<int>(segments.size()));
     }
+    // A ringed disc as two filled ones: stroking an antialiased circle costs
+    // several times filling one.
+    p.setPen(Qt::NoPen);
     for (const SceneDisc& d : scene.discs) {
-        p.setPen(d.outlineWidth > 0 ? QPen(ToQColor(d.outline), d.outlineWidth) : QPen(Qt::NoPen));
+        const QPointF centre(d.centre.x, d.centre.y);
+        const double ring = d.outlineWidth / 2;
+        if (ring > 0) {
+            p.setBrush(ToQColor(d.outline));
+            p.drawEllipse(centre, d.radius + ring, d.radius + ring);
+        }
         p.setBrush(ToQColor(d.fill));
-        p.drawEllipse(QPointF(d.centre.x, d.centre.y), d.radius, d.radius);
+        p.drawEllipse(centre, d.radius - ring, d.radius - ring);
     }
     QFont font;
     int fontPixels = 0;

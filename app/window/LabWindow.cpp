@@ -35,7 +35,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter_.paint(painter, BuildLabScene(session_));
+        painter_.paintFrame(painter, session_);
     }
     void resizeEvent(QResizeEvent*) override { session_.setView(width(), height()); }
     void mousePressEvent(QMouseEvent* e) override {

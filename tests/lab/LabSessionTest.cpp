@@ -106,5 +106,45 @@ TEST(LabScene, ShowsEveryBobOnItsPathAndTheSpreadAfterTheRace) {
     for (const SceneText& t : scene.texts) EXPECT_EQ(t.text.find("nan"), std::string::npos) << t.text;
 }
 
+// The still layer is drawn once and kept: while the race runs it changes only
+// when a plot's axes do; a change of anything it shows is noticed.
+TEST(LabScene, TheStillLayerChangesOnlyWithWhatItShows) {
+    const Translator greek("el");
+    LabSession s({{9.81, 80, 1, 0}, {5, 10, 20, 40}});
+    s.setView(1280, 720);
+    LabLayerCache cache;
+    EXPECT_TRUE(cache.update(s));
+    EXPECT_FALSE(cache.update(s));
+    EXPECT_EQ(cache.stillRevision(), 1u);
+    // Everything that moves is in the moving layer, and the merged scene has both.
+    EXPECT_TRUE(cache.layers().still.discs.empty());
+    EXPECT_EQ(cache.layers().moving.discs.size(), 8u);
+    const LabScene merged = BuildLabScene(s);
+    EXPECT_EQ(merged.texts.size(), cache.layers().still.texts.size() + cache.layers().moving.texts.size());
+
+    s.release();
+    int changes = 0;
+    LabScene moving = cache.layers().moving;
+    for (int f = 1; f <= 600; ++f) {  // ten seconds at 60 frames a second
+        s.frame(f / 60.0);
+        changes += cache.update(s);
+        EXPECT_FALSE(cache.layers().moving == moving) << f;
+        moving = cache.layers().moving;
+    }
+    EXPECT_LE(changes, 60);  // the axes grow with the data, by ever longer steps
+
+    const auto changesWith = [&](auto what) {
+        what();
+        return cache.update(s);
+    };
+    EXPECT_TRUE(changesWith([&] { s.setLanguage(greek); }));
+    EXPECT_TRUE(changesWith([&] { s.select({Track::Circle, 2}); }));
+    EXPECT_TRUE(changesWith([&] { s.setView(1000, 700); }));
+    EXPECT_TRUE(changesWith([&] { s.setParameters({9.81, 40, 1, 0}); }));
+    EXPECT_TRUE(changesWith([&] { s.choosePlanetX(0.25); }));
+    EXPECT_TRUE(changesWith([&] { s.revealGravity(); }));
+    EXPECT_FALSE(changesWith([&] { s.setPace(Pace::Fast); }));
+}
+
 }  // namespace
 }  // namespace orvalde

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lab/LabSession.h"
+
 namespace orvalde {
 namespace {
 
@@ -52,6 +54,43 @@ TEST(LabSetup, ABadValueIsNamedAndOnlyItTakesItsDefault) {
             EXPECT_DOUBLE_EQ(parsed.setup.heights[i], c.expected.heights[i]) << c.query;
     }
     EXPECT_EQ(ParseLabSetup("g=x&length=y").messages.size(), 2u);
+}
+
+// Planet X's link gives the same hidden gravity back, for every gravity it
+// can draw, without showing it; a mistyped seed is told and g left alone.
+TEST(LabSetup, PlanetXsLinkKeepsItsGravityHidden) {
+    for (int i = 0; i <= 1600; ++i) {
+        LabSession s({{9.81, 30, 2, 0.1}, {3, 7}});
+        s.choosePlanetX(i / 1600.0);
+        const double g = s.race().parameters().gravity;
+        const std::string query = SerialiseLabSetup(s.setup());
+        ASSERT_EQ(query.rfind("planet=x&seed=", 0), 0u) << query;
+        ASSERT_EQ(query.find("&g="), std::string::npos) << query;
+        ASSERT_EQ(query.find("=" + ShortestNumber(g) + "&"), std::string::npos) << g << " " << query;
+
+        const ParsedSetup back = ParseLabSetup(query);
+        ASSERT_TRUE(back.messages.empty()) << query;
+        ASSERT_EQ(back.setup, s.setup()) << query;
+        const LabSession opened(back.setup);
+        ASSERT_TRUE(opened.gravityHidden());
+        ASSERT_EQ(opened.race().parameters(), s.race().parameters()) << query;
+        ASSERT_EQ(SerialiseLabSetup(opened.setup()), query);
+    }
+
+    ASSERT_FALSE(GravityFromSeed(12345).has_value());
+    for (const char* bad : {"planet=x&seed=12345", "planet=x", "planet=x&seed=-4", "planet=y&seed=1"}) {
+        const ParsedSetup parsed = ParseLabSetup(std::string("g=3.71&") + bad);
+        EXPECT_EQ(parsed.messages.size(), 1u) << bad;
+        EXPECT_FALSE(parsed.setup.gravityHidden) << bad;
+        EXPECT_EQ(parsed.setup.parameters.gravity, 3.71) << bad;
+    }
+
+    // A gravity chosen in the open afterwards is shown, and linked as g.
+    LabSession s;
+    s.choosePlanetX(0.5);
+    ASSERT_TRUE(s.setParameters({1.62, 80, 1, 0}).empty());
+    EXPECT_FALSE(s.gravityHidden());
+    EXPECT_EQ(SerialiseLabSetup(s.setup()).rfind("g=1.62&", 0), 0u);
 }
 
 }  // namespace

@@ -39,6 +39,13 @@ TEST(LabJson, WritesPixelsToTwoDecimalsWithoutPrintf) {
               "{\"width\":640,\"height\":480.5,\"rects\":[],"
               "\"lines\":[[\"#ff0010\",1.25,[0,3.05,12.35,-7,0.5,0]]],\"discs\":[],"
               "\"texts\":[[1,2,\"a \\\"b\\\"\",14,\"#000000\",2,1,1]]}");
+    // The points apart, after those already there.
+    scene.lines.push_back({{{1, 2}, {3, 4}}, {0, 0, 0}, 2});
+    std::vector<float> points{9};
+    const std::string json = LabSceneJson(scene, points);
+    EXPECT_NE(json.find("\"lines\":[[\"#ff0010\",1.25,1,6],[\"#000000\",2,7,4]]"), std::string::npos) << json;
+    EXPECT_NE(json.find(",\"points\":11}"), std::string::npos) << json;
+    EXPECT_EQ(points, (std::vector<float>{9, -0.004f, 3.05f, 12.345f, -7, 0.5f, 1e-9f, 1, 2, 3, 4}));
 }
 
 TEST(LabSession, PlanetXHidesItsGravityUntilAskedAndTheLinkDoesNotTellIt) {

@@ -2,12 +2,14 @@
 // one with the keys, let them go, read the table.
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/window/LabPainter.h"
 #include "app/window/LabWindow.h"
 #include "lab/LabTexts.h"
 #include "surface/qt/Application.h"
@@ -68,6 +70,64 @@ TEST(LabWindow, OpensOnceAndRacesWhatWasSetWithTheMouseAndKeys) {
     for (QLabel* label : lab->findChildren<QLabel*>()) told |= label->text().contains("cycloid: all six within");
     EXPECT_TRUE(told);
     if (const char* out = std::getenv("ORVALDE_LAB_PNG")) lab->grab().save(out);
+}
+
+// The window's frame, its still layer kept from frame to frame, is pixel for
+// pixel every shape drawn anew: as the race runs, and after each change of
+// what the still layer shows, at two pixel ratios.
+TEST(LabPainter, AKeptStillLayerGivesTheSamePictureAsDrawingEverything) {
+    EnsureQtApplication();
+    const Translator greek("el");
+    for (const qreal ratio : {1.0, 2.0}) {
+        LabSession s({{9.81, 80, 1, 0}, {5, 10, 20, 40}});
+        s.setView(800, 500);
+        LabPainter kept;
+        int frames = 0;
+        const auto same = [&](const char* what) {
+            ++frames;
+            const QSize size(static_cast<int>(s.layout().width * ratio), static_cast<int>(s.layout().height * ratio));
+            QImage fast(size, QImage::Format_ARGB32_Premultiplied), slow(size, QImage::Format_ARGB32_Premultiplied);
+            fast.setDevicePixelRatio(ratio);
+            slow.setDevicePixelRatio(ratio);
+            fast.fill(Qt::black);  // what a window shows before its first frame: nothing to rely on
+            slow.fill(Qt::black);
+            {
+                QPainter on(&fast);
+                kept.paintFrame(on, s);
+            }
+            {
+                QPainter on(&slow);
+                LabPainter().paintLayers(on, BuildLabLayers(s));
+            }
+            EXPECT_TRUE(fast == slow) << what << " at " << ratio;
+        };
+        same("the first frame");
+        s.release();
+        for (int f = 1; f <= 30; ++f) {
+            s.frame(f * 0.1);
+            same("a frame of the race");
+        }
+        s.setLanguage(greek);
+        same("Greek");
+        s.select({Track::Circle, 1});
+        same("another bob");
+        s.setParameters({9.81, 20, 1, 0});
+        same("a shorter string");
+        s.choosePlanetX(0.3);
+        same("Planet X");
+        s.revealGravity();
+        same("g revealed");
+        s.setView(640, 480);
+        same("a smaller view");
+        // Nothing the still layer shows changed: it is copied, not drawn.
+        const int drawn = kept.stillDrawn();
+        s.setPace(Pace::Fast);
+        same("another pace");
+        s.select({Track::Circle, 1});
+        same("the same bob");
+        EXPECT_EQ(kept.stillDrawn(), drawn);
+        EXPECT_LT(drawn, frames);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 'use strict';
 // Binds lab.html to the laboratory in the program: the set-up from the URL,
-// the canvas drawn from the core's scene whenever it changed, the pointer and
-// keys, the controls and the arrival table. Every decision is the core's.
+// the canvases drawn from the core's scene whenever it changed (the still
+// layer only when it did), the pointer and keys, the controls and the
+// arrival table. Every decision is the core's.
 (function () {
   const $ = (id) => document.getElementById(id);
   function fail(text) {
@@ -24,7 +25,6 @@
   function run(m) {
     const text = (pointer) => m.UTF8ToString(pointer);
     const canvas = $('lab-canvas');
-    const ctx = canvas.getContext('2d');
     // The program speaks the page's language: the texts below, the scene, the table.
     function followLanguage(code) {
       for (let i = 0; i < m._orvalde_language_count(); i++) {
@@ -39,6 +39,7 @@
     const query = new TextEncoder().encode(location.search.replace(/^\?/, ''));
     m.HEAPU8.set(query, m._orvalde_lab_input(query.length));
     const messages = text(m._orvalde_lab_start(canvas.clientWidth, canvas.clientHeight));
+    const view = new LabLayersView(m, $('lab-background'), canvas);
     say(messages);
 
     function say(message) {
@@ -84,21 +85,15 @@
     function fit() {
       const ratio = window.devicePixelRatio || 1;
       const w = canvas.clientWidth, h = canvas.clientHeight;
-      canvas.width = Math.round(w * ratio);
-      canvas.height = Math.round(h * ratio);
-      ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
+      view.fit(w, h, ratio);
       m._orvalde_lab_view(w, h);
-    }
-
-    function draw() {
-      drawLabScene(ctx, JSON.parse(text(m._orvalde_lab_scene())));
     }
 
     function update() {
       const revision = m._orvalde_lab_revision();
       if (revision === shown) return;
       shown = revision;
-      draw();
+      view.draw();
       state = JSON.parse(text(m._orvalde_lab_state()));
       $('release').disabled = state.released;
       $('pause').textContent = state.paused ? t.resume : t.pause;
@@ -216,6 +211,7 @@
     window.orvaldeLab = Object.freeze({
       state: () => JSON.parse(text(m._orvalde_lab_state())),
       scene: () => JSON.parse(text(m._orvalde_lab_scene())),
+      differenceFromRedraw: () => view.differenceFromRedraw(),
     });
   }
 })();

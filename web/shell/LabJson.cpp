@@ -62,9 +62,7 @@ void Numbers(std::string& out, std::initializer_list<double> values) {
 
 const char* Bool(bool b) { return b ? "true" : "false"; }
 
-}  // namespace
-
-std::string LabSceneJson(const LabScene& scene) {
+std::string SceneJson(const LabScene& scene, std::vector<float>* points) {
     std::string out = "{\"width\":";
     Number(out, scene.width);
     out += ",\"height\":";
@@ -83,6 +81,14 @@ std::string LabSceneJson(const LabScene& scene) {
         const SceneLine& l = scene.lines[i];
         out += (i ? ",[" : "[") + Colour(l.colour) + ",";
         Number(out, l.width);
+        if (points) {
+            out += "," + std::to_string(points->size()) + "," + std::to_string(2 * l.points.size()) + "]";
+            for (const ScenePoint& p : l.points) {
+                points->push_back(static_cast<float>(p.x));
+                points->push_back(static_cast<float>(p.y));
+            }
+            continue;
+        }
         out += ",[";
         for (std::size_t j = 0; j < l.points.size(); ++j) {
             if (j) out += ',';
@@ -109,9 +115,17 @@ std::string LabSceneJson(const LabScene& scene) {
         out += "," + Colour(t.colour) + "," + std::to_string(static_cast<int>(t.align)) + "," + (t.bold ? "1" : "0") +
                "," + (t.vertical ? "1" : "0") + "]";
     }
-    out += "]}";
+    out += "]";
+    if (points) out += ",\"points\":" + std::to_string(points->size());
+    out += "}";
     return out;
 }
+
+}  // namespace
+
+std::string LabSceneJson(const LabScene& scene) { return SceneJson(scene, nullptr); }
+
+std::string LabSceneJson(const LabScene& scene, std::vector<float>& points) { return SceneJson(scene, &points); }
 
 std::string LabStateJson(const LabSession& s) {
     const LabParameters& p = s.race().parameters();
@@ -131,12 +145,8 @@ std::string LabStateJson(const LabSession& s) {
     Number(out, p.mass, "%.17g");
     out += ",\"damping\":";
     Number(out, p.damping, "%.17g");
-    // A hidden gravity stays out of the link as well: the link then leaves
-    // g to its default.
-    LabSetup setup = s.setup();
-    std::string query = SerialiseLabSetup(setup);
-    if (s.gravityHidden()) query.erase(0, query.find('&') + 1);
-    out += ",\"query\":" + JsonString(query);
+    // The link carries a hidden gravity as a seed the pupil cannot read.
+    out += ",\"query\":" + JsonString(SerialiseLabSetup(s.setup()));
     const Translator& language = s.language();
     out += ",\"status\":" + JsonString(s.released() ? "" : language.tr(labtext::kNotReleased));
     out += ",\"rows\":[";

@@ -19,6 +19,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
+from selenium.webdriver.support.ui import Select  # noqa: E402
 
 from test_page import WEB, PageTest, wait_for  # noqa: E402
 
@@ -117,6 +118,42 @@ class Race(LabTest):
         self.assertFalse(self.state()["released"])
         self.press("s")
         self.assertTrue(self.state()["paused"])
+
+
+class Layers(LabTest):
+    def same_as_drawn_anew(self, what):
+        self.wait_frames(2)
+        difference = self.browser.script("return window.orvaldeLab.differenceFromRedraw()")
+        self.assertEqual(difference["pixels"], 0, "%s: %s" % (what, difference))
+
+    def test_the_kept_still_layer_shows_what_drawing_everything_shows(self):
+        self.same_as_drawn_anew("at the start")
+        self.browser.driver.find_element(By.ID, "release").click()
+        self.press("4")
+        wait_for(lambda: self.state()["rows"][0][3], what="a bob to arrive")
+        self.same_as_drawn_anew("after an arrival")
+        # A new length: the caption, the paths and the plots' scales are the still layer's.
+        self.browser.script("const l = document.getElementById('length'); l.value = '40';"
+                            "l.dispatchEvent(new Event('change'))")
+        self.assertIn("L = 40 m, g = 1.62 m/s²", [t[2] for t in self.browser.script(
+            "return window.orvaldeLab.scene().texts")])
+        self.same_as_drawn_anew("a new length")
+
+    def test_planet_xs_link_opens_the_same_hidden_gravity(self):
+        Select(self.browser.driver.find_element(By.ID, "gravity")).select_by_value("x")
+        self.assertTrue(self.state()["gravityHidden"])
+        self.browser.driver.find_element(By.ID, "copy-link").click()
+        query = urllib.parse.urlparse(self.browser.driver.find_element(By.ID, "link").get_property("value")).query
+        self.assertRegex(query, r"^planet=x&seed=\d+&length=80&damping=0&heights=5,10,20,40$")
+        self.browser.driver.find_element(By.ID, "reveal").click()
+        g = self.state()["g"]
+
+        self.load("lab.html?" + query)
+        self.assertTrue(self.state()["gravityHidden"])
+        self.assertIsNone(self.state()["g"])
+        self.assertNotIn(str(g), self.browser.driver.find_element(By.ID, "gravity-value").text)
+        self.browser.driver.find_element(By.ID, "reveal").click()
+        self.assertEqual(self.state()["g"], g)
 
 
 class Setup(LabTest):
