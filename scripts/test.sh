@@ -14,6 +14,8 @@ scripts/check-quick.sh
 export QT_QPA_PLATFORM=offscreen
 # The browser tests' Python would leave __pycache__ in the tree.
 export PYTHONDONTWRITEBYTECODE=1
+# install-deps.sh all has put axe-core in place: its check must run, not skip.
+export ORVALDE_REQUIRE_AXE=1
 
 echo "== catalogs"
 scripts/check-catalogs.sh
