@@ -4,7 +4,7 @@
 # fuzzy, texts the code dropped are removed. Then translate them and run
 # scripts/check-catalogs.sh.
 #   C++:  language.tr("…"), language.trn("…", "…", n), language.trc("context", "…"), N_("…")
-#   page: OrvaldeLanguage.tr('…') (and trn, trc, N_); HTML: data-msgid="…"
+#   page: OrvaldePage.Language.tr('…') (and trn, trc, N_); HTML: data-msgid="…"
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -3,11 +3,11 @@
 // page above the licence's text and the third-party notices, all read from
 // the program. The dialog is built on first use; its own words follow the
 // language, the legal texts (class "as-written") stay as written.
-class OrvaldeAbout {
+OrvaldePage.About = class {
   constructor(module) {
     this.module = module;
     this.dialog = null;
-    OrvaldeLanguage.onChange(() => this.translate());
+    OrvaldePage.Language.onChange(() => this.translate());
   }
 
   // 0 name, 1 version, 2 copyright, 3 licence's name, 4 licence's text,
@@ -59,4 +59,4 @@ class OrvaldeAbout {
     this.noticesHeading.textContent = this.word(3);
     this.closeButton.textContent = this.word(4);
   }
-}
+};

@@ -48,7 +48,7 @@
     // as before, every shape of the scene drawn anew each frame.
     const labFront = document.getElementById('lab-canvas');
     const labBack = document.getElementById('lab-background');
-    const labView = new LabLayersView(program.m, labBack, labFront);
+    const labView = new OrvaldePage.LabLayersView(program.m, labBack, labFront);
     labView.fit(1920, 1080, 1);
     const m = program.m;
     m._orvalde_lab_input(0);
@@ -65,7 +65,7 @@
     const labAnew = labBack.getContext('2d');
     const labFrameAnew = () => {
       m._orvalde_lab_frame(now += 1 / 60);
-      drawLabScene(labAnew, JSON.parse(m.UTF8ToString(m._orvalde_lab_scene())));
+      OrvaldePage.drawLabScene(labAnew, JSON.parse(m.UTF8ToString(m._orvalde_lab_scene())));
       labAnew.getImageData(0, 0, 1, 1);
     };
     for (let i = 0; i < 600; i++) m._orvalde_lab_frame(now += 1 / 60);  // ten seconds on the plots

@@ -3,9 +3,9 @@
 // 2D context: rectangles, then lines, discs and texts, antialiased. With
 // `points`, the lines' points are there (a line [colour, width, first,
 // count]), not in the scene.
-const LAB_ALIGN = ['left', 'center', 'right'];
+OrvaldePage.LAB_ALIGN = ['left', 'center', 'right'];
 
-function drawLabScene(ctx, scene, points) {
+OrvaldePage.drawLabScene = function (ctx, scene, points) {
   // Every state a shape is drawn with is set here, not left from an earlier
   // scene on the canvas: mitred rectangles are stroked another way.
   ctx.lineJoin = 'miter';
@@ -51,7 +51,7 @@ function drawLabScene(ctx, scene, points) {
   for (const [x, y, text, size, colour, align, bold, vertical] of scene.texts) {
     ctx.font = (bold ? 'bold ' : '') + Math.round(size) + 'px "DejaVu Sans", sans-serif';
     ctx.fillStyle = colour;
-    ctx.textAlign = LAB_ALIGN[align];
+    ctx.textAlign = OrvaldePage.LAB_ALIGN[align];
     if (vertical) {
       ctx.save();
       ctx.translate(x, y);
@@ -62,13 +62,13 @@ function drawLabScene(ctx, scene, points) {
       ctx.fillText(text, x, y);
     }
   }
-}
+};
 
 // The laboratory on two canvases of one size, one over the other: the still
 // layer on `back`, drawn again only when the core's revision of it changed or
 // the canvases were resized (which clears them); the moving layer on the
 // transparent `front`, cleared and drawn every time.
-class LabLayersView {
+OrvaldePage.LabLayersView = class {
   constructor(m, back, front) {
     this.m = m;
     this.back = back.getContext('2d');
@@ -97,11 +97,11 @@ class LabLayersView {
       this.shown = revision;
       this.back.fillStyle = '#ffffff';
       this.back.fillRect(0, 0, this.width, this.height);
-      drawLabScene(this.back, JSON.parse(m.UTF8ToString(m._orvalde_lab_still())));
+      OrvaldePage.drawLabScene(this.back, JSON.parse(m.UTF8ToString(m._orvalde_lab_still())));
     }
     const [moving, points] = this.moving();
     this.front.clearRect(0, 0, this.width, this.height);
-    drawLabScene(this.front, moving, points);
+    OrvaldePage.drawLabScene(this.front, moving, points);
   }
 
   // The moving layer of the last draw, its lines' points read in place.
@@ -135,8 +135,8 @@ class LabLayersView {
       ctx.setTransform(w / this.width, 0, 0, h / this.height, 0, 0);
       ctx.fillStyle = '#ffffff';
       ctx.fillRect(0, 0, this.width, this.height);
-      drawLabScene(ctx, still);
-      drawLabScene(ctx, moving, points);
+      OrvaldePage.drawLabScene(ctx, still);
+      OrvaldePage.drawLabScene(ctx, moving, points);
     });
     let largest = 0, pixels = 0;
     for (let i = 0; i < shown.length; i += 4) {
@@ -147,4 +147,4 @@ class LabLayersView {
     }
     return { largest, pixels };
   }
-}
+};

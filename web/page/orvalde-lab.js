@@ -9,7 +9,7 @@
     $('failure').textContent = text;
     $('failure').hidden = false;
   }
-  const language = OrvaldeLanguage;
+  const language = OrvaldePage.Language;
   if (typeof WebAssembly !== 'object' || typeof createOrvalde !== 'function') {
     fail(language.tr('Orvalde needs a browser that runs WebAssembly. Please open this page in a current ' +
       'browser, or allow WebAssembly for it.'));
@@ -39,7 +39,7 @@
     const query = new TextEncoder().encode(location.search.replace(/^\?/, ''));
     m.HEAPU8.set(query, m._orvalde_lab_input(query.length));
     const messages = text(m._orvalde_lab_start(canvas.clientWidth, canvas.clientHeight));
-    const view = new LabLayersView(m, $('lab-background'), canvas);
+    const view = new OrvaldePage.LabLayersView(m, $('lab-background'), canvas);
     say(messages);
 
     function say(message) {

@@ -4,7 +4,7 @@
 // are looked up by their English text in the catalogs the build generates
 // from po/*.po (orvalde-catalog.js). Switching re-translates at once: the
 // static texts marked data-msgid here, everything else through onChange.
-const OrvaldeLanguage = (() => {
+OrvaldePage.Language = (() => {
   const catalogs = typeof ORVALDE_CATALOGS === 'object' ? ORVALDE_CATALOGS : {};
   const listeners = [];
   let code = 'en';
@@ -77,7 +77,7 @@ const OrvaldeLanguage = (() => {
       url.searchParams.set('lang', code);
       try {
         history.replaceState(history.state, '', url.href);
-      } catch (error) {
+      } catch {
         // A page opened from a file may not change its address; links still carry it.
       }
     }

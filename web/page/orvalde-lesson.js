@@ -27,14 +27,14 @@ OrvaldePage.Lesson = class {
       'start-again': () => this.startAgain(),
       legend: () => this.toggleLegend(),
       'bold-lines': () => this.toggleBoldLines(),
-      language: () => OrvaldeLanguage.switchTo(program.nextLanguage(OrvaldeLanguage.code())),
+      language: () => OrvaldePage.Language.switchTo(program.nextLanguage(OrvaldePage.Language.code())),
       'full-screen': () => {
         if (document.fullscreenElement) document.exitFullscreen();
         else if (document.documentElement.requestFullscreen) document.documentElement.requestFullscreen();
       },
       laboratory: () => {
         const url = new URL('lab.html', location.href);
-        url.searchParams.set('lang', OrvaldeLanguage.code());
+        url.searchParams.set('lang', OrvaldePage.Language.code());
         location.href = url.href;
       },
     };
@@ -42,7 +42,7 @@ OrvaldePage.Lesson = class {
     this.helpDialog = this.buildHelp();
     this.panel = new OrvaldePage.Measurements(program, document.body);
     this.menu = this.buildMenu();
-    this.readable = new OrvaldeReadable(program.m, act);
+    this.readable = new OrvaldePage.Readable(program.m, act);
     this.notice = document.createElement('p');
     this.notice.id = 'notice';
     this.notice.setAttribute('role', 'alert');
@@ -57,13 +57,13 @@ OrvaldePage.Lesson = class {
     });
     document.addEventListener('pointerdown', (e) => { if (!this.menu.contains(e.target)) this.closeMenu(); });
     // The program already speaks the new language (its listener came first).
-    OrvaldeLanguage.onChange(() => this.translate());
+    OrvaldePage.Language.onChange(() => this.translate());
   }
 
   // The help, the menu's name and an open menu in the page's language.
   translate() {
     this.fillHelp(this.helpDialog, this.program.help());
-    this.menu.setAttribute('aria-label', OrvaldeLanguage.tr('Menu'));
+    this.menu.setAttribute('aria-label', OrvaldePage.Language.tr('Menu'));
     if (!this.menu.hidden) {
       this.fillMenu();
       this.menuItems()[0].focus();
@@ -179,7 +179,7 @@ OrvaldePage.Lesson = class {
     const menu = document.createElement('div');
     menu.id = 'context-menu';
     menu.setAttribute('role', 'menu');
-    menu.setAttribute('aria-label', OrvaldeLanguage.tr('Menu'));
+    menu.setAttribute('aria-label', OrvaldePage.Language.tr('Menu'));
     menu.hidden = true;
     document.body.appendChild(menu);
     return menu;
@@ -271,10 +271,10 @@ OrvaldePage.Lesson = class {
       }
       source.toBlob((blob) => {
         if (blob) this.download(blob, 'orvalde.png');
-        else this.fail(OrvaldeLanguage.tr('Could not save the picture: the browser gave no PNG for the drawing.'));
+        else this.fail(OrvaldePage.Language.tr('Could not save the picture: the browser gave no PNG for the drawing.'));
       }, 'image/png');
     } catch (error) {
-      this.fail(OrvaldeLanguage.tr('Could not save the picture: {error}', { error: error.message }));
+      this.fail(OrvaldePage.Language.tr('Could not save the picture: {error}', { error: error.message }));
     }
   }
 
@@ -283,7 +283,7 @@ OrvaldePage.Lesson = class {
       const csv = this.program.measurementsCsv();
       this.download(new Blob([csv], { type: 'text/csv' }), 'orvalde-measurements.csv', csv.split('\n', 1)[0]);
     } catch (error) {
-      this.fail(OrvaldeLanguage.tr('Could not save the measurements: {error}', { error: error.message }));
+      this.fail(OrvaldePage.Language.tr('Could not save the measurements: {error}', { error: error.message }));
     }
   }
 

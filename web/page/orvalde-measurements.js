@@ -40,7 +40,7 @@ OrvaldePage.Measurements = class {
     this.sweepButton.addEventListener('click', () => this.startSweep());
     this.cancelButton.addEventListener('click', () => this.cancelSweep());
 
-    this.sweepTable = new OrvaldeSweepTable(program.m);
+    this.sweepTable = new OrvaldePage.SweepTable(program.m);
     this.heading = document.createElement('div');
     this.heading.className = 'heading';
     this.heading.appendChild(this.title);
@@ -48,12 +48,12 @@ OrvaldePage.Measurements = class {
       this.sweepTable.box, row);
     parent.appendChild(this.panel);
     this.translate();
-    OrvaldeLanguage.onChange(() => this.translate());
+    OrvaldePage.Language.onChange(() => this.translate());
   }
 
   // Every text in the page's language; the program's part follows it too.
   translate() {
-    const L = OrvaldeLanguage;
+    const L = OrvaldePage.Language;
     this.panel.setAttribute('aria-label', L.tr('Measurements'));
     this.title.textContent = L.tr('ORVALDE \u2014 Measurements');
     this.sweepButton.textContent = L.tr('Measure all release heights');
@@ -298,7 +298,7 @@ OrvaldePage.escapeXml = function (s) {
 
 // The sweep's starts as a table, rounded for reading by the program; hidden
 // until a sweep has measured something.
-class OrvaldeSweepTable {
+OrvaldePage.SweepTable = class {
   constructor(module) {
     this.module = module;
     this.shown = '';
@@ -329,4 +329,4 @@ class OrvaldeSweepTable {
     }
     this.box.hidden = sweep.rows.length === 0;
   }
-}
+};

@@ -12,12 +12,12 @@
   }
 
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
-    fail(OrvaldeLanguage.tr('Orvalde needs a browser that runs WebAssembly. Please open this page in a current ' +
+    fail(OrvaldePage.Language.tr('Orvalde needs a browser that runs WebAssembly. Please open this page in a current ' +
       'browser, or allow WebAssembly for it.'));
     return;
   }
   if (typeof createOrvalde !== 'function') {
-    fail(OrvaldeLanguage.tr('The program file orvalde.js could not be loaded. Keep it in the same folder as this ' +
+    fail(OrvaldePage.Language.tr('The program file orvalde.js could not be loaded. Keep it in the same folder as this ' +
       'page.'));
     return;
   }
@@ -25,7 +25,7 @@
   createOrvalde({
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
-  }).then(run, (error) => fail(OrvaldeLanguage.tr('Orvalde could not start: {error}', { error })));
+  }).then(run, (error) => fail(OrvaldePage.Language.tr('Orvalde could not start: {error}', { error })));
 
   function run(module) {
     const program = new OrvaldePage.Program(module);
@@ -80,7 +80,7 @@
         act(() => { taken = program.scrollKey(key); });
         return taken;
       },
-    }, OrvaldeLanguage.tr('Start position'));
+    }, OrvaldePage.Language.tr('Start position'));
 
     // OK, Escape or closing otherwise: the message has been seen.
     dialog.addEventListener('close', () => {
@@ -94,24 +94,24 @@
         if (module.UTF8ToString(module._orvalde_language_code(i)) === code) module._orvalde_set_language(i);
       }
     }
-    followLanguage(OrvaldeLanguage.code());
-    OrvaldeLanguage.onChange(followLanguage);
+    followLanguage(OrvaldePage.Language.code());
+    OrvaldePage.Language.onChange(followLanguage);
 
     program.start(window.innerWidth, window.innerHeight, ratio);
     refresh();
     // "About Orvalde": about.show() is the action.
-    const about = new OrvaldeAbout(module);
+    const about = new OrvaldePage.About(module);
     const lesson = new OrvaldePage.Lesson(program, { act, canvas, controls, message: dialog, about });
     // The buttons' tooltips and the drawing's name, in the page's language;
     // registered after followLanguage, so that the program speaks it already.
     function translateControls() {
       for (const b of program.buttons()) document.getElementById('command' + b.number).title = b.help;
-      bar.element.setAttribute('aria-label', OrvaldeLanguage.tr('Start position'));
+      bar.element.setAttribute('aria-label', OrvaldePage.Language.tr('Start position'));
       bar.update(program.bar());
       canvas.setAttribute('aria-label', program.drawingName());
     }
     translateControls();
-    OrvaldeLanguage.onChange(translateControls);
+    OrvaldePage.Language.onChange(translateControls);
 
     // The program places the panel for the new size; the page follows.
     window.addEventListener('resize', () => {
@@ -159,9 +159,9 @@
     // Read-only view for tests and curious users.
     window.orvalde = Object.freeze({
       counters: () => program.counters(),
-      language: () => OrvaldeLanguage.code(),
+      language: () => OrvaldePage.Language.code(),
       // Switches the whole page at once; false for a language it does not speak.
-      setLanguage: (code) => OrvaldeLanguage.switchTo(code),
+      setLanguage: (code) => OrvaldePage.Language.switchTo(code),
       ...lesson.view(),
       showAbout: () => about.show(),
     });

@@ -1,7 +1,5 @@
 'use strict';
-// The page's one namespace, OrvaldePage, and its boundary with the program.
-// Every script of the page adds itself to OrvaldePage; nothing else is global
-// but the module factory createOrvalde and the read-only view window.orvalde.
+// The page's boundary with the program.
 //
 // OrvaldePage.Program is the only code that touches the module's exports and
 // heap. Its names are stable; other scripts and branches build on them:
@@ -42,8 +40,6 @@
 //                                  rectangles [x, y, w, h] in CSS pixels for the inner size last given
 //     measurementsCsv()
 //     sweepStart(), sweepStep() -> more, sweepCancel(), sweepDone(), sweepTotal()
-const OrvaldePage = {};
-
 OrvaldePage.Program = class {
   constructor(module) {
     this.m = module;

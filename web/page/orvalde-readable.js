@@ -2,7 +2,7 @@
 // The key to the drawing and the status line over empty parts of the page.
 // What they say, where they go and how often the status changes is decided
 // by the program; this only builds the elements.
-const SWATCH_SVG = {
+OrvaldePage.SWATCH_SVG = {
   arrow: (c) => `<line x1="2" y1="10" x2="32" y2="10" stroke="${c}" stroke-width="2"/>` +
     `<polyline points="26,6 32,10 26,14" fill="none" stroke="${c}" stroke-width="2"/>`,
   line: (c) => `<line x1="2" y1="10" x2="32" y2="10" stroke="${c}" stroke-width="2"/>`,
@@ -14,7 +14,7 @@ const SWATCH_SVG = {
   arc: (c) => `<path d="M3 4 Q17 22 31 4" fill="none" stroke="${c}" stroke-width="2"/>`,
 };
 
-class OrvaldeReadable {
+OrvaldePage.Readable = class {
   constructor(module, act) {
     this.module = module;
     this.act = act;
@@ -29,7 +29,7 @@ class OrvaldeReadable {
     this.layout = null;
     this.fill();
     // The program follows the page's language first (it listens earlier).
-    OrvaldeLanguage.onChange(() => {
+    OrvaldePage.Language.onChange(() => {
       this.fill();
       this.place(this.layout);
       this.show(this.module._orvalde_status_now(performance.now()));
@@ -44,7 +44,7 @@ class OrvaldeReadable {
     for (const entry of key.entries) {
       const item = document.createElement('div');
       item.className = 'entry';
-      item.innerHTML = '<svg viewBox="0 0 34 20" width="34" height="20">' + SWATCH_SVG[entry.swatch](entry.colour) +
+      item.innerHTML = '<svg viewBox="0 0 34 20" width="34" height="20">' + OrvaldePage.SWATCH_SVG[entry.swatch](entry.colour) +
         '</svg><span></span>';
       item.lastChild.textContent = entry.label;
       this.legend.appendChild(item);
@@ -91,4 +91,4 @@ class OrvaldeReadable {
   }
 
   toggleBoldLines() { this.act(() => this.module._orvalde_toggle_bold()); }
-}
+};

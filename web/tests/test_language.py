@@ -199,7 +199,7 @@ class Laboratory(LanguageTest):
             self.assertEqual(self.text("release"), "Release")
             self.assertEqual(self.text("gravity-value"), "g = 9.81 m/s²")
             # A switch re-translates the controls, the table and the scene at once.
-            self.assertTrue(self.browser.script("return OrvaldeLanguage.switchTo('el')"))
+            self.assertTrue(self.browser.script("return OrvaldePage.Language.switchTo('el')"))
             self.assertEqual(self.text("release"), "Απελευθέρωση")
             self.assertEqual(self.text("gravity-value"), "g = 9,81 m/s²")
             self.assertEqual(self.browser.script("return document.querySelector('#arrivals th').textContent"), "τροχιά")
