@@ -50,6 +50,8 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     progress_ = new QProgressBar(this);
     progress_->setRange(0, kSweepStarts);
     progress_->setValue(0);
+    // On a narrow panel the bar gives way, not the buttons' words.
+    progress_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     sweepTable_ = new SweepTableView(this);
 
     plots_ = new QBoxLayout(QBoxLayout::TopToBottom);
