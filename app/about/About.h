@@ -12,7 +12,7 @@ namespace orvalde {
 
 struct AboutContent {
     std::string_view name;         // "Orvalde"
-    std::string_view version;      // "1.2.0"
+    std::string_view version;      // "1.3.0"
     std::string_view copyright;    // the copyright line of LICENSE
     std::string_view licenceName;  // "MIT"
     std::string_view licenceText;  // LICENSE, whole
