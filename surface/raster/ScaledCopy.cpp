@@ -3,12 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
+#include "surface/raster/RectBands.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvalde {
 namespace {
 
-// Two channels of a pixel word, each in its own 16-bit lane, times a weight
-// of at most 256: the lanes never carry into each other.
+// Each channel times a weight of at most 256, the weights of one pixel adding
+// up to 256, plus 128 for rounding: the sum never leaves 16 bits, so every
+// channel is summed in its own 16-bit lane. On vectors eight lanes (two
+// pixels) go at once; elsewhere two channels share a 32-bit word.
 constexpr std::uint32_t kLanes = 0x00FF00FF;
+// The most source rows averaged on vectors: enough for a copy a twentieth
+// of the size (the smallest the panel makes); more go the slow way.
+constexpr int kMostRows = 22;
 
 struct Sum {
     std::uint32_t rb = 0x00800080, ag = 0x00800080;  // rounding
@@ -18,6 +29,36 @@ struct Sum {
     }
     std::uint32_t pixel() const { return ((rb >> 8) & kLanes) | (ag & ~kLanes); }
 };
+
+// out[x] = the rows' pixels at x averaged with their weights, for x < span;
+// on vectors, up to `room` (>= span) when that ends on whole vectors sooner.
+void AverageRows(const std::uint32_t* const* rows, const std::uint32_t* weights, int count, std::size_t span,
+                 [[maybe_unused]] std::size_t room, std::uint32_t* out) {
+    std::size_t x = 0;
+#if defined(__SSE2__)
+    // Past the span to the next whole vector where the rows go on that far,
+    // so that no pixel is left to the slow loop below.
+    const std::size_t vectors = count > kMostRows ? 0 : std::min((span + 3) & ~std::size_t{3}, room & ~std::size_t{3});
+    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
+    __m128i w[kMostRows];
+    for (int i = 0; i < count; ++i) w[i] = _mm_set1_epi16(static_cast<short>(weights[i]));
+    for (; x < vectors; x += 4) {
+        __m128i low = half, high = half;
+        for (int i = 0; i < count; ++i) {
+            const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[i] + x));
+            low = _mm_add_epi16(low, _mm_mullo_epi16(_mm_unpacklo_epi8(in, zero), w[i]));
+            high = _mm_add_epi16(high, _mm_mullo_epi16(_mm_unpackhi_epi8(in, zero), w[i]));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_packus_epi16(_mm_srli_epi16(low, 8), _mm_srli_epi16(high, 8)));
+    }
+#endif
+    for (; x < span; ++x) {
+        Sum sum;
+        for (int i = 0; i < count; ++i) sum.add(rows[i][x], weights[i]);
+        out[x] = sum.pixel();
+    }
+}
 
 }  // namespace
 
@@ -64,11 +105,12 @@ void ScaledCopy::reset(const PixelImage& source, double scale) {
     sourceHeight_ = source.height();
     columns_ = MakeTaps(sourceWidth_, scale);
     rows_ = MakeTaps(sourceHeight_, scale);
+    makePairs();
     copy_ = PixelImage(columns_.size(), rows_.size(), 0, source.channelOrder());
-    if (sourceWidth_ > 0 && sourceHeight_ > 0) update(source, {0, 0, sourceWidth_, sourceHeight_});
+    if (sourceWidth_ > 0 && sourceHeight_ > 0) update(source, PixelRect{0, 0, sourceWidth_, sourceHeight_});
 }
 
-PixelRect ScaledCopy::update(const PixelImage& source, PixelRect changed) {
+PixelRect ScaledCopy::covering(PixelRect changed) const {
     const int x0 = std::max(changed.x, 0), y0 = std::max(changed.y, 0);
     const int x1 = std::min(changed.x + changed.width, sourceWidth_);
     const int y1 = std::min(changed.y + changed.height, sourceHeight_);
@@ -77,44 +119,120 @@ PixelRect ScaledCopy::update(const PixelImage& source, PixelRect changed) {
     columns_.covering(x0, x1, &left, &right);
     rows_.covering(y0, y1, &top, &bottom);
     if (left >= right || top >= bottom) return {};
+    return {left, top, right - left, bottom - top};
+}
 
+PixelRect ScaledCopy::update(const PixelImage& source, PixelRect changed) {
+    const PixelRect redone = covering(changed);
+    if (!redone.empty()) redo(source, &redone, 1);
+    return redone;
+}
+
+std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::vector<PixelRect>& changed) {
+    std::vector<PixelRect> covered;
+    covered.reserve(changed.size());
+    for (const PixelRect& r : changed) {
+        const PixelRect c = covering(r);
+        if (!c.empty()) covered.push_back(c);
+    }
+    // Neighbouring changes share the copy's pixels along their edges: each
+    // is redone once.
+    std::vector<PixelRect> bands = UnionAsBands(covered);
+    // A band's rectangles row by row: the source rows they read are read
+    // together, while their memory is at hand.
+    for (std::size_t i = 0, j = 0; i < bands.size(); i = j) {
+        for (j = i + 1; j < bands.size() && bands[j].y == bands[i].y; ++j) {
+        }
+        redo(source, bands.data() + i, j - i);
+    }
+    return bands;
+}
+
+void ScaledCopy::redo(const PixelImage& source, const PixelRect* parts, std::size_t count) {
+    rowsRead_.clear();
+    for (int t = parts[0].y; t < parts[0].y + parts[0].height; ++t) {
+        for (std::size_t i = 0; i < count; ++i) redoRow(source, t, parts[i].x, parts[i].x + parts[i].width);
+    }
+}
+
+void ScaledCopy::redoRow(const PixelImage& source, int t, int left, int right) {
     // Down first, over every source column the copy's columns in
-    // [left, right) read: the same weights for the whole row, so this loop
-    // runs on vectors. Then across, within that one row.
+    // [left, right) read: the same weights for the whole row, so this runs
+    // on vectors. Then across, within that one row.
     const int from = columns_.first[static_cast<std::size_t>(left)];
     const int to =
         columns_.first[static_cast<std::size_t>(right - 1)] + columns_.count[static_cast<std::size_t>(right - 1)];
     const auto span = static_cast<std::size_t>(to - from);
-    const int width = right - left;
-    rb_.resize(span);
-    ag_.resize(span);
-    line_.resize(span);
-    for (int t = top; t < bottom; ++t) {
-        const auto ti = static_cast<std::size_t>(t);
-        std::fill(rb_.begin(), rb_.end(), 0x00800080u);
-        std::fill(ag_.begin(), ag_.end(), 0x00800080u);
-        for (int i = 0; i < rows_.count[ti]; ++i) {
-            const std::uint32_t w = rows_.weight[static_cast<std::size_t>(rows_.offset[ti] + i)];
-            const std::uint32_t* __restrict in = source.row(rows_.first[ti] + i) + from;
-            std::uint32_t* __restrict rb = rb_.data();
-            std::uint32_t* __restrict ag = ag_.data();
-            for (std::size_t x = 0; x < span; ++x) {
-                rb[x] += (in[x] & kLanes) * w;
-                ag[x] += ((in[x] >> 8) & kLanes) * w;
+    const auto room = static_cast<std::size_t>(sourceWidth_ - from);
+    // Across, pixels go in pairs that read `widest_` source pixels each,
+    // those past a column's own with no weight: room for them, with values.
+    if (line_.size() < room + static_cast<std::size_t>(widest_) + 4) {
+        line_.resize(room + static_cast<std::size_t>(widest_) + 4);
+    }
+    const auto ti = static_cast<std::size_t>(t);
+    const int count = rows_.count[ti];
+    rowsRead_.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) rowsRead_[static_cast<std::size_t>(i)] = source.row(rows_.first[ti] + i) + from;
+    AverageRows(rowsRead_.data(), rows_.weight.data() + rows_.offset[ti], count, span, room, line_.data());
+    std::uint32_t* out = copy_.row(t);
+    int c = left;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
+    const auto across = [&](int column) {
+        // Columns `column` and `column + 1`, in the low and high half.
+        const std::uint32_t* a = line_.data() + (columns_.first[static_cast<std::size_t>(column)] - from);
+        const std::uint32_t* b = line_.data() + (pairFirst_[static_cast<std::size_t>(column) + 1] - from);
+        const __m128i* w =
+            reinterpret_cast<const __m128i*>(pairWeights_.data()) + static_cast<std::ptrdiff_t>(column) * widest_;
+        __m128i sum = half;
+        for (int k = 0; k < widest_; ++k) {
+            const __m128i two = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(a[k])),
+                                                   _mm_cvtsi32_si128(static_cast<int>(b[k])));
+            sum = _mm_add_epi16(sum, _mm_mullo_epi16(_mm_unpacklo_epi8(two, zero), _mm_load_si128(w + k)));
+        }
+        return _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero);
+    };
+    for (; c + 1 < right; c += 2) _mm_storel_epi64(reinterpret_cast<__m128i*>(out + c), across(c));
+    if (c < right) {
+        out[c] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(across(c)));
+        ++c;
+    }
+#endif
+    for (; c < right; ++c) {
+        const auto ci = static_cast<std::size_t>(c);
+        const std::uint32_t* w = columns_.weight.data() + columns_.offset[ci];
+        const std::uint32_t* p = line_.data() + (columns_.first[ci] - from);
+        Sum sum;
+        for (int k = 0; k < columns_.count[ci]; ++k) sum.add(p[k], w[k]);
+        out[c] = sum.pixel();
+    }
+}
+
+void ScaledCopy::makePairs() {
+    // For each column, its weights and the next column's, each repeated over
+    // a pixel's four channels, padded with zeros to `widest_` taps.
+    const int size = columns_.size();
+    widest_ = 1;
+    for (int c = 0; c < size; ++c) widest_ = std::max(widest_, columns_.count[static_cast<std::size_t>(c)]);
+    const auto weightOf = [&](int column, int k) -> std::int16_t {
+        if (column >= size || k >= columns_.count[static_cast<std::size_t>(column)]) return 0;
+        return static_cast<std::int16_t>(
+            columns_.weight[static_cast<std::size_t>(columns_.offset[static_cast<std::size_t>(column)] + k)]);
+    };
+    pairWeights_.assign(static_cast<std::size_t>(size) * static_cast<std::size_t>(widest_), {});
+    for (int c = 0; c < size; ++c) {
+        for (int k = 0; k < widest_; ++k) {
+            Lanes& lanes = pairWeights_[static_cast<std::size_t>(c) * static_cast<std::size_t>(widest_) +
+                                        static_cast<std::size_t>(k)];
+            for (int i = 0; i < 4; ++i) {
+                lanes.w[i] = weightOf(c, k);
+                lanes.w[4 + i] = weightOf(c + 1, k);
             }
         }
-        for (std::size_t x = 0; x < span; ++x) line_[x] = ((rb_[x] >> 8) & kLanes) | (ag_[x] & ~kLanes);
-        std::uint32_t* out = copy_.row(t) + left;
-        for (int c = left; c < right; ++c) {
-            const auto ci = static_cast<std::size_t>(c);
-            const std::uint32_t* w = columns_.weight.data() + columns_.offset[ci];
-            const std::uint32_t* p = line_.data() + (columns_.first[ci] - from);
-            Sum sum;
-            for (int k = 0; k < columns_.count[ci]; ++k) sum.add(p[k], w[k]);
-            out[c - left] = sum.pixel();
-        }
     }
-    return {left, top, width, bottom - top};
+    // The column past the last reads where the last does, with no weight.
+    pairFirst_ = columns_.first;
+    pairFirst_.push_back(size > 0 ? columns_.first.back() : 0);
 }
 
 }  // namespace orvalde
