@@ -84,15 +84,23 @@ ScaledCopy::Taps ScaledCopy::MakeTaps(int sourceSize, double scale) {
         // Rounding must not change the average of a plain area.
         taps.weight[begin + heaviest] += 256 - total;
     }
+    // Pixels of the copy only move right with the source pixels they cover.
+    taps.lowest.assign(static_cast<std::size_t>(std::max(sourceSize, 0)), size);
+    taps.highest.assign(static_cast<std::size_t>(std::max(sourceSize, 0)), 0);
+    for (int t = 0; t < size; ++t) {
+        const auto ti = static_cast<std::size_t>(t);
+        for (int i = std::max(taps.first[ti], 0); i < std::min(taps.first[ti] + taps.count[ti], sourceSize); ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            taps.lowest[ii] = std::min(taps.lowest[ii], t);
+            taps.highest[ii] = std::max(taps.highest[ii], t + 1);
+        }
+    }
     return taps;
 }
 
 void ScaledCopy::Taps::covering(int from, int to, int* lo, int* hi) const {
-    // Pixel t covers source pixels [first[t], first[t] + count[t]); both only grow with t.
-    *lo = static_cast<int>(std::upper_bound(first.begin(), first.end(), from, [&](int v, int f) { return v < f; }) -
-                           first.begin());
-    while (*lo > 0 && first[static_cast<std::size_t>(*lo - 1)] + count[static_cast<std::size_t>(*lo - 1)] > from) --*lo;
-    *hi = static_cast<int>(std::lower_bound(first.begin(), first.end(), to) - first.begin());
+    *lo = lowest[static_cast<std::size_t>(from)];
+    *hi = highest[static_cast<std::size_t>(to - 1)];
 }
 
 bool ScaledCopy::matches(const PixelImage& source, double scale) const {
@@ -107,7 +115,8 @@ void ScaledCopy::reset(const PixelImage& source, double scale) {
     rows_ = MakeTaps(sourceHeight_, scale);
     makePairs();
     copy_ = PixelImage(columns_.size(), rows_.size(), 0, source.channelOrder());
-    if (sourceWidth_ > 0 && sourceHeight_ > 0) update(source, PixelRect{0, 0, sourceWidth_, sourceHeight_});
+    const PixelRect all = covering({0, 0, sourceWidth_, sourceHeight_});
+    if (!all.empty()) redo(source, &all, 1);
 }
 
 PixelRect ScaledCopy::covering(PixelRect changed) const {
@@ -138,6 +147,18 @@ std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::v
     // Neighbouring changes share the copy's pixels along their edges: each
     // is redone once.
     std::vector<PixelRect> bands = UnionAsBands(covered);
+    // Pieces of a band a few pixels apart are redone as one: a row costs
+    // more to start than those pixels do.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        PixelRect& last = bands[kept - (kept > 0 ? 1 : 0)];
+        if (kept > 0 && bands[i].y == last.y && bands[i].x - (last.x + last.width) <= kJoinedGap) {
+            last.width = bands[i].x + bands[i].width - last.x;
+        } else {
+            bands[kept++] = bands[i];
+        }
+    }
+    bands.resize(kept);
     // A band's rectangles row by row: the source rows they read are read
     // together, while their memory is at hand.
     for (std::size_t i = 0, j = 0; i < bands.size(); i = j) {

@@ -23,7 +23,7 @@ public:
     PixelRect update(const PixelImage& source, PixelRect changed);
     // The same for many changes at once, each pixel of the copy redone once
     // however many of them it covers. Returns the pixels redone as bands
-    // (UnionAsBands): rectangles that neither overlap nor touch side by side.
+    // (UnionAsBands), pieces a few pixels apart joined.
     std::vector<PixelRect> update(const PixelImage& source, const std::vector<PixelRect>& changed);
 
     const PixelImage& image() const { return copy_; }
@@ -35,6 +35,9 @@ private:
     struct Taps {
         std::vector<int> first, count, offset;
         std::vector<std::uint32_t> weight;
+        // For each source pixel, the first pixel of the copy that covers it
+        // and one past the last.
+        std::vector<int> lowest, highest;
         int size() const { return static_cast<int>(first.size()); }
         // Copy pixels [*lo, *hi) covering source pixels [from, to).
         void covering(int from, int to, int* lo, int* hi) const;
@@ -49,6 +52,9 @@ private:
     void redoRow(const PixelImage& source, int t, int left, int right);
     // The columns' weights laid out for averaging two pixels at once.
     void makePairs();
+
+    // Pieces of a band at most this far apart are redone as one.
+    static constexpr int kJoinedGap = 6;
 
     PixelImage copy_;
     double scale_ = 0;
