@@ -208,6 +208,12 @@ QImage OrvaldeWindow::drawingImage() const {
     return image;
 }
 
+const PixelImage& OrvaldeWindow::shownDrawing() {
+    if (layout_.drawingScale == 1) return surface_.image();
+    syncScaled();
+    return scaled_.image();
+}
+
 void OrvaldeWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // While the panel takes room, the smaller copy is shown pixel for pixel.
