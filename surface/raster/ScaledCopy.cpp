@@ -30,6 +30,53 @@ struct Sum {
     std::uint32_t pixel() const { return ((rb >> 8) & kLanes) | (ag & ~kLanes); }
 };
 
+#if defined(__SSE2__)
+// Four pixels of the rows averaged down; Rows > 0 fixes their number at
+// compile time (the common few), 0 takes `count`.
+template <int Rows>
+void AverageRowsOnVectors(const std::uint32_t* const* rows, const __m128i* w, int count, std::size_t vectors,
+                          std::uint32_t* out) {
+    const int n = Rows > 0 ? Rows : count;
+    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
+    for (std::size_t x = 0; x < vectors; x += 4) {
+        __m128i low = half, high = half;
+        for (int i = 0; i < n; ++i) {
+            const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[i] + x));
+            low = _mm_add_epi16(low, _mm_mullo_epi16(_mm_unpacklo_epi8(in, zero), w[i]));
+            high = _mm_add_epi16(high, _mm_mullo_epi16(_mm_unpackhi_epi8(in, zero), w[i]));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_packus_epi16(_mm_srli_epi16(low, 8), _mm_srli_epi16(high, 8)));
+    }
+}
+
+// Pixels [left, right) of a row of the copy from its line averaged down (the
+// source's pixels from `from` on), two at a time: column c in the low half,
+// c + 1 in the high half, each reading Taps (or `taps`) pixels from where it
+// starts.
+template <int Taps>
+void AverageAcrossOnVectors(const std::uint32_t* line, int from, const int* first, const int* pairFirst,
+                            const __m128i* weights, int taps, int left, int right, std::uint32_t* out) {
+    const int n = Taps > 0 ? Taps : taps;
+    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
+    const auto pair = [&](int c) {
+        const std::uint32_t* a = line + (first[c] - from);
+        const std::uint32_t* b = line + (pairFirst[c + 1] - from);
+        const __m128i* w = weights + static_cast<std::ptrdiff_t>(c) * n;
+        __m128i sum = half;
+        for (int k = 0; k < n; ++k) {
+            const __m128i two = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(a[k])),
+                                                   _mm_cvtsi32_si128(static_cast<int>(b[k])));
+            sum = _mm_add_epi16(sum, _mm_mullo_epi16(_mm_unpacklo_epi8(two, zero), _mm_load_si128(w + k)));
+        }
+        return _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero);
+    };
+    int c = left;
+    for (; c + 1 < right; c += 2) _mm_storel_epi64(reinterpret_cast<__m128i*>(out + c), pair(c));
+    if (c < right) out[c] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(pair(c)));
+}
+#endif
+
 // out[x] = the rows' pixels at x averaged with their weights, for x < span;
 // on vectors, up to `room` (>= span) when that ends on whole vectors sooner.
 void AverageRows(const std::uint32_t* const* rows, const std::uint32_t* weights, int count, std::size_t span,
@@ -39,19 +86,15 @@ void AverageRows(const std::uint32_t* const* rows, const std::uint32_t* weights,
     // Past the span to the next whole vector where the rows go on that far,
     // so that no pixel is left to the slow loop below.
     const std::size_t vectors = count > kMostRows ? 0 : std::min((span + 3) & ~std::size_t{3}, room & ~std::size_t{3});
-    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
     __m128i w[kMostRows];
-    for (int i = 0; i < count; ++i) w[i] = _mm_set1_epi16(static_cast<short>(weights[i]));
-    for (; x < vectors; x += 4) {
-        __m128i low = half, high = half;
-        for (int i = 0; i < count; ++i) {
-            const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[i] + x));
-            low = _mm_add_epi16(low, _mm_mullo_epi16(_mm_unpacklo_epi8(in, zero), w[i]));
-            high = _mm_add_epi16(high, _mm_mullo_epi16(_mm_unpackhi_epi8(in, zero), w[i]));
-        }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
-                         _mm_packus_epi16(_mm_srli_epi16(low, 8), _mm_srli_epi16(high, 8)));
+    for (int i = 0; i < count && i < kMostRows; ++i) w[i] = _mm_set1_epi16(static_cast<short>(weights[i]));
+    switch (count) {
+        case 2: AverageRowsOnVectors<2>(rows, w, count, vectors, out); break;
+        case 3: AverageRowsOnVectors<3>(rows, w, count, vectors, out); break;
+        case 4: AverageRowsOnVectors<4>(rows, w, count, vectors, out); break;
+        default: AverageRowsOnVectors<0>(rows, w, count, vectors, out); break;
     }
+    x = vectors;
 #endif
     for (; x < span; ++x) {
         Sum sum;
@@ -198,26 +241,17 @@ void ScaledCopy::redoRow(const PixelImage& source, int t, int left, int right) {
     std::uint32_t* out = copy_.row(t);
     int c = left;
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(128);
-    const auto across = [&](int column) {
-        // Columns `column` and `column + 1`, in the low and high half.
-        const std::uint32_t* a = line_.data() + (columns_.first[static_cast<std::size_t>(column)] - from);
-        const std::uint32_t* b = line_.data() + (pairFirst_[static_cast<std::size_t>(column) + 1] - from);
-        const __m128i* w =
-            reinterpret_cast<const __m128i*>(pairWeights_.data()) + static_cast<std::ptrdiff_t>(column) * widest_;
-        __m128i sum = half;
-        for (int k = 0; k < widest_; ++k) {
-            const __m128i two = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(a[k])),
-                                                   _mm_cvtsi32_si128(static_cast<int>(b[k])));
-            sum = _mm_add_epi16(sum, _mm_mullo_epi16(_mm_unpacklo_epi8(two, zero), _mm_load_si128(w + k)));
-        }
-        return _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero);
-    };
-    for (; c + 1 < right; c += 2) _mm_storel_epi64(reinterpret_cast<__m128i*>(out + c), across(c));
-    if (c < right) {
-        out[c] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(across(c)));
-        ++c;
+    const std::uint32_t* line = line_.data();
+    const int* first = columns_.first.data();
+    const int* pairFirst = pairFirst_.data();
+    const auto* weights = reinterpret_cast<const __m128i*>(pairWeights_.data());
+    switch (widest_) {
+        case 2: AverageAcrossOnVectors<2>(line, from, first, pairFirst, weights, widest_, left, right, out); break;
+        case 3: AverageAcrossOnVectors<3>(line, from, first, pairFirst, weights, widest_, left, right, out); break;
+        case 4: AverageAcrossOnVectors<4>(line, from, first, pairFirst, weights, widest_, left, right, out); break;
+        default: AverageAcrossOnVectors<0>(line, from, first, pairFirst, weights, widest_, left, right, out); break;
     }
+    c = right;
 #endif
     for (; c < right; ++c) {
         const auto ci = static_cast<std::size_t>(c);
