@@ -17,13 +17,6 @@
 #include "surface/raster/RectBands.h"
 
 namespace orvalde {
-namespace {
-
-// What the smaller copy redid is repainted in squares of this many of its
-// pixels: a little more area in far fewer rectangles.
-constexpr int kRepaintGrid = 8;
-
-}  // namespace
 
 OrvaldeWindow::OrvaldeWindow(std::optional<QSize> screenOverride)
     : screenOverride_(screenOverride),
@@ -123,8 +116,7 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
         const bool fresh = syncScaled();
         const std::vector<PixelRect> changed = surface_.takeDirtyRects();
         if (fresh) return rect();
-        rects = GrownToGrid(scaled_.update(surface_.image(), changed), kRepaintGrid, scaled_.image().width(),
-                            scaled_.image().height());
+        rects = scaled_.update(surface_.image(), changed);
         const double ratio = surface_.devicePixelRatio();
         if (ratio != 1) {
             // Rounded outward to logical pixels, neighbours may overlap again.

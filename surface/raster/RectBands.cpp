@@ -55,18 +55,4 @@ std::vector<PixelRect> UnionAsBands(const std::vector<PixelRect>& rects) {
     return bands;
 }
 
-std::vector<PixelRect> GrownToGrid(const std::vector<PixelRect>& rects, int grid, int width, int height) {
-    std::vector<PixelRect> grown;
-    grown.reserve(rects.size());
-    const auto down = [grid](int v) { return v >= 0 ? v / grid * grid : -((-v + grid - 1) / grid * grid); };
-    for (const PixelRect& r : rects) {
-        if (r.empty()) continue;
-        const int left = std::max(down(r.x), 0), top = std::max(down(r.y), 0);
-        const int right = std::min(down(r.x + r.width + grid - 1), width);
-        const int bottom = std::min(down(r.y + r.height + grid - 1), height);
-        if (left < right && top < bottom) grown.push_back({left, top, right - left, bottom - top});
-    }
-    return UnionAsBands(grown);
-}
-
 }  // namespace orvalde

@@ -14,9 +14,4 @@ namespace orvalde {
 // is joined to it.
 std::vector<PixelRect> UnionAsBands(const std::vector<PixelRect>& rects);
 
-// The union of the rectangles each grown outward to multiples of `grid`
-// (and cut to width x height), as bands: a little more area in far fewer
-// rectangles, for a repaint that costs more per rectangle than per pixel.
-std::vector<PixelRect> GrownToGrid(const std::vector<PixelRect>& rects, int grid, int width, int height);
-
 }  // namespace orvalde

@@ -60,44 +60,32 @@ TEST(ScaledCopy, UpdatedWhereTheDrawingChangedEqualsAFreshCopy) {
 
 // Each pixel of the union once, in the form a region takes as it is: bands
 // from top to bottom whose rectangles share top and height, left to right,
-// apart. Grown to a grid, still all of it, on the grid, within the bounds.
+// apart.
 TEST(RectBands, NameEachPixelOfTheUnionOnceInBands) {
     std::mt19937 random(3);
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<>(low, high)(random); };
     for (int trial = 0; trial < 30; ++trial) {
         std::vector<PixelRect> rects;
         for (int i = pick(0, 25); i > 0; --i) rects.push_back({pick(-5, 60), pick(-5, 60), pick(0, 20), pick(0, 20)});
-        for (const bool grown : {false, true}) {
-            const std::vector<PixelRect> bands = grown ? GrownToGrid(rects, 8, 64, 60) : UnionAsBands(rects);
-            for (int y = -5; y < 80; ++y) {
-                for (int x = -5; x < 80; ++x) {
-                    const auto in = [&](const PixelRect& r) { return r.contains(x, y); };
-                    const bool wanted = std::any_of(rects.begin(), rects.end(), in);
-                    const auto times = std::count_if(bands.begin(), bands.end(), in);
-                    if (grown) {
-                        const bool inBounds = x >= 0 && y >= 0 && x < 64 && y < 60;
-                        EXPECT_LE(times, 1);
-                        EXPECT_TRUE(times == 1 || !wanted || !inBounds) << x << "," << y;
-                        EXPECT_TRUE(times == 0 || inBounds);
-                    } else {
-                        ASSERT_EQ(times, wanted ? 1 : 0) << trial << ": " << x << "," << y;
-                    }
-                }
+        const std::vector<PixelRect> bands = UnionAsBands(rects);
+        for (int y = -5; y < 80; ++y) {
+            for (int x = -5; x < 80; ++x) {
+                const auto in = [&](const PixelRect& r) { return r.contains(x, y); };
+                const bool wanted = std::any_of(rects.begin(), rects.end(), in);
+                ASSERT_EQ(std::count_if(bands.begin(), bands.end(), in), wanted ? 1 : 0)
+                    << trial << ": " << x << "," << y;
             }
-            for (std::size_t i = 0; i < bands.size(); ++i) {
-                const PixelRect& r = bands[i];
-                EXPECT_FALSE(r.empty());
-                if (grown) {
-                    EXPECT_TRUE(r.x % 8 == 0 && r.y % 8 == 0 && (r.x + r.width) % 8 == 0);
-                }
-                if (i == 0) continue;
-                const PixelRect& p = bands[i - 1];
-                if (r.y == p.y) {
-                    EXPECT_EQ(r.height, p.height);
-                    EXPECT_GT(r.x, p.x + p.width) << "apart, not touching";
-                } else {
-                    EXPECT_GE(r.y, p.y + p.height);
-                }
+        }
+        for (std::size_t i = 0; i < bands.size(); ++i) {
+            const PixelRect& r = bands[i];
+            EXPECT_FALSE(r.empty());
+            if (i == 0) continue;
+            const PixelRect& p = bands[i - 1];
+            if (r.y == p.y) {
+                EXPECT_EQ(r.height, p.height);
+                EXPECT_GT(r.x, p.x + p.width) << "apart, not touching";
+            } else {
+                EXPECT_GE(r.y, p.y + p.height);
             }
         }
     }
