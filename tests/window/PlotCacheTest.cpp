@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "app/window/PlotPainter.h"
+#include "app/window/ReadoutLabel.h"
 #include "surface/qt/Application.h"
 
 namespace orvalde {
@@ -73,6 +75,48 @@ TEST(PlotCache, ShowsWhatAFreshPaintingShows) {
     EXPECT_LE(Farthest(shown(), Afresh(view.plot(), view.size())), kRounding);
     // Stale parts would differ by far more than rounding: the check can see them.
     EXPECT_GT(Farthest(Afresh(Plot(20, 1.5, false), view.size()), Afresh(Plot(20, 1.5), view.size())), 100);
+}
+
+// The readout keeps its paragraphs laid out between refreshes: it must show
+// exactly what a plain label shows with the same text, as the paragraphs
+// change one by one and when it is narrowed.
+TEST(PlotCache, ReadoutShowsExactlyWhatAPlainLabelShows) {
+    EnsureQtApplication();
+    ReadoutLabel readout;
+    QLabel plain;
+    plain.setTextFormat(Qt::PlainText);
+    plain.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    plain.setWordWrap(true);
+    QFont font = plain.font();
+    font.setPixelSize(13);
+    for (QLabel* label : {static_cast<QLabel*>(&readout), &plain}) {
+        label->setFont(font);
+        label->setFixedSize(420, 144);
+        label->show();
+    }
+    const QString texts[] = {
+        "cycloidal: t = 12.0 s, 2 passes through the lowest point, period 17.7715 s (last), 17.7715 s (mean)\n"
+        "exact circular: t = 11.9 s, 1 pass through the lowest point\nbehind at pass 1: 0.443 s",
+        "cycloidal: t = 12.1 s, 2 passes through the lowest point, period 17.7715 s (last), 17.7715 s (mean)\n"
+        "exact circular: t = 11.9 s, 1 pass through the lowest point\nbehind at pass 1: 0.443 s",
+        "cycloidal: t = 12.1 s, 2 passes through the lowest point, period 17.7715 s (last), 17.7715 s (mean)\n"
+        "behind at pass 1: 0.443 s",
+    };
+    const auto same = [&] {
+        return readout.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+               plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    for (const QString& text : texts) {
+        readout.setText(text);
+        plain.setText(text);
+        EXPECT_TRUE(same()) << text.toStdString();
+    }
+    readout.setFixedSize(300, 144);  // wrapped elsewhere
+    plain.setFixedSize(300, 144);
+    EXPECT_TRUE(same());
+    // Different texts show differently: the check can see a stale paragraph.
+    plain.setText(texts[0]);
+    EXPECT_FALSE(same());
 }
 
 }  // namespace
