@@ -17,9 +17,11 @@ namespace {
 // channel is summed in its own 16-bit lane. On vectors eight lanes (two
 // pixels) go at once; elsewhere two channels share a 32-bit word.
 constexpr std::uint32_t kLanes = 0x00FF00FF;
+#if defined(__SSE2__)
 // The most source rows averaged on vectors: enough for a copy a twentieth
 // of the size (the smallest the panel makes); more go the slow way.
 constexpr int kMostRows = 22;
+#endif
 
 struct Sum {
     std::uint32_t rb = 0x00800080, ag = 0x00800080;  // rounding
