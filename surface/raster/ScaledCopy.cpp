@@ -159,6 +159,12 @@ void ScaledCopy::reset(const PixelImage& source, double scale) {
     columns_ = MakeTaps(sourceWidth_, scale);
     rows_ = MakeTaps(sourceHeight_, scale);
     makePairs();
+    // Across, pixels go in pairs that read `widest_` source pixels each,
+    // those past a column's own with no weight: room for them, with values.
+    line_.assign(static_cast<std::size_t>(sourceWidth_) + static_cast<std::size_t>(widest_) + 4, 0);
+    int tallest = 1;
+    for (const int count : rows_.count) tallest = std::max(tallest, count);
+    rowsRead_.assign(static_cast<std::size_t>(tallest), nullptr);
     copy_ = PixelImage(columns_.size(), rows_.size(), 0, source.channelOrder());
     const PixelRect all = covering({0, 0, sourceWidth_, sourceHeight_});
     if (!all.empty()) redo(source, &all, 1);
@@ -215,7 +221,6 @@ std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::v
 }
 
 void ScaledCopy::redo(const PixelImage& source, const PixelRect* parts, std::size_t count) {
-    rowsRead_.clear();
     for (int t = parts[0].y; t < parts[0].y + parts[0].height; ++t) {
         for (std::size_t i = 0; i < count; ++i) redoRow(source, t, parts[i].x, parts[i].x + parts[i].width);
     }
@@ -230,14 +235,8 @@ void ScaledCopy::redoRow(const PixelImage& source, int t, int left, int right) {
         columns_.first[static_cast<std::size_t>(right - 1)] + columns_.count[static_cast<std::size_t>(right - 1)];
     const auto span = static_cast<std::size_t>(to - from);
     const auto room = static_cast<std::size_t>(sourceWidth_ - from);
-    // Across, pixels go in pairs that read `widest_` source pixels each,
-    // those past a column's own with no weight: room for them, with values.
-    if (line_.size() < room + static_cast<std::size_t>(widest_) + 4) {
-        line_.resize(room + static_cast<std::size_t>(widest_) + 4);
-    }
     const auto ti = static_cast<std::size_t>(t);
     const int count = rows_.count[ti];
-    rowsRead_.resize(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) rowsRead_[static_cast<std::size_t>(i)] = source.row(rows_.first[ti] + i) + from;
     AverageRows(rowsRead_.data(), rows_.weight.data() + rows_.offset[ti], count, span, room, line_.data());
     std::uint32_t* out = copy_.row(t);
