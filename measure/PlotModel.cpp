@@ -1,5 +1,6 @@
 #include "measure/PlotModel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -73,6 +74,38 @@ std::vector<PlotPoint> ThinToColumns(const std::vector<PlotPoint>& points, doubl
         if (low != high) out.push_back(points[std::max(low, high)]);
     }
     out.push_back(points.back());
+    return out;
+}
+
+std::vector<PlotPoint> StraightenLine(const std::vector<PlotPoint>& points, double pixelsPerX, double pixelsPerY,
+                                      double tolerance) {
+    if (points.size() <= 2) return points;
+    // A piece grows while every point it replaces stays near it; one piece
+    // replaces at most this many, so that the checks stay linear.
+    constexpr std::size_t kLongest = 48;
+    const auto near = [&](std::size_t from, std::size_t to) {
+        const double ax = points[from].x * pixelsPerX, ay = points[from].y * pixelsPerY;
+        const double dx = points[to].x * pixelsPerX - ax, dy = points[to].y * pixelsPerY - ay;
+        const double length2 = dx * dx + dy * dy;
+        for (std::size_t k = from + 1; k < to; ++k) {
+            const double px = points[k].x * pixelsPerX - ax, py = points[k].y * pixelsPerY - ay;
+            // Distance to the piece, not to its line: a point beyond either
+            // end (the line turning back) keeps its place.
+            const double t = length2 > 0 ? std::clamp((px * dx + py * dy) / length2, 0.0, 1.0) : 0.0;
+            const double ex = px - t * dx, ey = py - t * dy;
+            if (!(ex * ex + ey * ey <= tolerance * tolerance)) return false;
+        }
+        return true;
+    };
+    std::vector<PlotPoint> out;
+    out.push_back(points.front());
+    std::size_t from = 0;
+    while (from + 1 < points.size()) {
+        std::size_t to = from + 1;
+        while (to + 1 < points.size() && to + 1 - from <= kLongest && near(from, to + 1)) ++to;
+        out.push_back(points[to]);
+        from = to;
+    }
     return out;
 }
 

@@ -55,6 +55,13 @@ PlotAxis NiceAxis(std::string label, double low, double high, int maxTicks = 8);
 // that no peak is cut; the first and the last point always stay.
 std::vector<PlotPoint> ThinToColumns(const std::vector<PlotPoint>& points, double xMin, double xMax, double pixels);
 
+// A line's points with those dropped that lie within `tolerance` pixels of
+// the straight piece that replaces them, at the given pixels per unit along
+// each axis: the line drawn looks the same with far fewer pieces where it
+// runs straight. The first and the last point always stay.
+std::vector<PlotPoint> StraightenLine(const std::vector<PlotPoint>& points, double pixelsPerX, double pixelsPerY,
+                                      double tolerance);
+
 // Tick text without trailing zeros: "0", "2.5", "-10"; "2,5" with the
 // separator ",".
 std::string TickText(double value, double step, std::string_view decimalSeparator = ".");

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/window/DesktopLanguage.h"
+#include "app/window/ReadoutLabel.h"
 #include "lesson/Spoken.h"
 #include "measure/MeasurementPlots.h"
 
@@ -33,10 +34,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, QWidget* pare
     text.setPixelSize(15);
     setFont(text);
 
-    readout_ = new QLabel(this);
-    readout_->setTextFormat(Qt::PlainText);
-    readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    readout_->setWordWrap(true);
+    readout_ = new ReadoutLabel(this);
     // A fixed height: a new text then repaints the label alone, not the plots.
     QFont small = text;
     small.setPixelSize(13);

@@ -14,6 +14,7 @@
 #include "lesson/Actions.h"
 #include "lesson/ButtonLayout.h"
 #include "surface/qt/HandlerGate.h"
+#include "surface/raster/RectBands.h"
 
 namespace orvalde {
 
@@ -108,30 +109,28 @@ void OrvaldeWindow::dispatch(const std::function<void()>& handler) {
 }
 
 QRegion OrvaldeWindow::takeDirtyRegion() {
+    std::vector<PixelRect> rects;
     if (layout_.drawingScale != 1) {
         // The smaller copy follows the drawing where it changed; what it
         // redid is what the screen needs.
         const bool fresh = syncScaled();
-        const double ratio = surface_.devicePixelRatio();
-        std::vector<QRegion> parts;
-        for (const PixelRect& r : surface_.takeDirtyRects()) {
-            const PixelRect redone = fresh ? PixelRect{} : scaled_.update(surface_.image(), r);
-            if (!redone.empty()) {
-                parts.emplace_back(
-                    QRectF(redone.x / ratio, redone.y / ratio, redone.width / ratio, redone.height / ratio)
-                        .toAlignedRect());
-            }
-        }
+        const std::vector<PixelRect> changed = surface_.takeDirtyRects();
         if (fresh) return rect();
-        // Neighbours overlap by a pixel; joined in pairs, the union costs
-        // n log n instead of n squared.
-        for (std::size_t step = 1; step < parts.size(); step *= 2) {
-            for (std::size_t i = 0; i + step < parts.size(); i += 2 * step) parts[i] += parts[i + step];
+        rects = scaled_.update(surface_.image(), changed);
+        const double ratio = surface_.devicePixelRatio();
+        if (ratio != 1) {
+            // Rounded outward to logical pixels, neighbours may overlap again.
+            for (PixelRect& r : rects) {
+                const QRect logical =
+                    QRectF(r.x / ratio, r.y / ratio, r.width / ratio, r.height / ratio).toAlignedRect();
+                r = {logical.x(), logical.y(), logical.width(), logical.height()};
+            }
+            rects = UnionAsBands(rects);
         }
-        return parts.empty() ? QRegion() : parts.front();
+    } else {
+        rects = surface_.takeDirtyLogicalRects();
     }
-    // The bands of rectangles do not overlap, so QRegion takes them as they are.
-    const std::vector<PixelRect> rects = surface_.takeDirtyLogicalRects();
+    // Bands of rectangles that do not overlap: QRegion takes them as they are.
     std::vector<QRect> qrects;
     qrects.reserve(rects.size());
     for (const PixelRect& r : rects) qrects.emplace_back(r.x, r.y, r.width, r.height);
@@ -199,6 +198,12 @@ QImage OrvaldeWindow::drawingImage() const {
     QImage image(pixels.data(), pixels.width(), pixels.height(), pixels.bytesPerLine(), QImage::Format_RGB32);
     image.setDevicePixelRatio(surface_.devicePixelRatio());
     return image;
+}
+
+const PixelImage& OrvaldeWindow::shownDrawing() {
+    if (layout_.drawingScale == 1) return surface_.image();
+    syncScaled();
+    return scaled_.image();
 }
 
 void OrvaldeWindow::paintEvent(QPaintEvent* event) {

@@ -64,6 +64,10 @@ public:
     // until the surface next grows.
     QImage drawingImage() const;
 
+    // The drawing as the window shows it: the smaller copy while the panel
+    // takes room, up to date with what takeDirtyRegion() has taken.
+    const PixelImage& shownDrawing();
+
     // A panel docked beside the drawing (see PanelLayout); the window takes
     // it as a child. While it shows, the drawing is shown smaller.
     void dockPanel(QWidget* panel);

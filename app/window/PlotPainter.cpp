@@ -9,6 +9,9 @@ namespace {
 
 constexpr double kTitlePixels = 17, kLabelPixels = 14, kTickPixels = 13;
 constexpr double kLineWidth = 3.5, kMarkerSize = 11;
+// How far a line's points may be left off the pieces drawn through them: a
+// quarter of a pixel, invisible under a line this wide.
+constexpr double kStraightPixels = 0.25;
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
@@ -124,24 +127,27 @@ void PaintPlotFrame(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.restore();
 }
 
-void PaintPlotData(QPainter& p, const QRectF& area, const PlotModel& plot) {
+void PaintPlotSeries(QPainter& p, const QRectF& area, const PlotModel& plot) {
     const QRectF box = PlotBox(area, plot);
     if (box.isEmpty()) return;
     const Mapping map{box, plot};
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-
-    // The series, clipped to the frame.
-    p.save();
+    // Clipped to the frame, with room for the markers on its edges.
     p.setClipRect(box.adjusted(-kMarkerSize, -kMarkerSize, kMarkerSize, kMarkerSize));
+    std::vector<QLineF> segments;
     for (const PlotSeries& s : plot.series) {
         if (s.style == SeriesStyle::Line) {
             if (s.points.size() < 2) continue;
-            // About one point per pixel column is all a line can show. Drawn
-            // as separate segments: a thick antialiased polyline of many
-            // points is stroked as one self-overlapping outline, slower.
-            const std::vector<PlotPoint> shown = ThinToColumns(s.points, plot.x.min, plot.x.max, box.width());
-            std::vector<QLineF> segments;
+            // About one point per pixel column is all a line can show, and
+            // where it runs straight a few are enough (each piece costs
+            // about as much to start as its pixels do). Drawn as separate
+            // segments: a thick antialiased polyline of many points is
+            // stroked as one self-overlapping outline, slower.
+            const std::vector<PlotPoint> shown = StraightenLine(
+                ThinToColumns(s.points, plot.x.min, plot.x.max, box.width()), box.width() / (plot.x.max - plot.x.min),
+                box.height() / (plot.y.max - plot.y.min), kStraightPixels);
+            segments.clear();
             segments.reserve(shown.size());
             QPointF from(map.x(shown[0].x), map.y(shown[0].y));
             for (std::size_t i = 1; i < shown.size(); ++i) {
@@ -157,9 +163,13 @@ void PaintPlotData(QPainter& p, const QRectF& area, const PlotModel& plot) {
         }
     }
     p.restore();
-    // Legend in the top left of the frame, only for series that show.
+}
+
+QRect PaintPlotLegend(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    const QRectF box = PlotBox(area, plot);
+    if (box.isEmpty()) return {};
+    // In the top left of the frame, only for series that show.
     const QFont labelFont = Font(kLabelPixels);
-    p.setFont(labelFont);
     const QFontMetricsF labelMetrics(labelFont);
     std::vector<const PlotSeries*> shown;
     double legendWidth = 0;
@@ -168,22 +178,31 @@ void PaintPlotData(QPainter& p, const QRectF& area, const PlotModel& plot) {
         shown.push_back(&s);
         legendWidth = std::max(legendWidth, labelMetrics.horizontalAdvance(QString::fromStdString(s.name)));
     }
-    if (!shown.empty()) {
-        const double row = kLabelPixels * 1.35;
-        const QRectF legend(box.left() + 10, box.top() + 10, legendWidth + 56,
-                            row * static_cast<double>(shown.size()) + 10);
-        p.setPen(QPen(QColor(120, 120, 120), 1));
-        p.setBrush(QColor(255, 255, 255, 225));
-        p.drawRect(legend);
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            const double y = legend.top() + 5 + row * (static_cast<double>(i) + 0.5);
-            DrawSample(p, *shown[i], QPointF(legend.left() + 22, y));
-            p.setPen(Qt::black);
-            p.drawText(QRectF(legend.left() + 44, y - row / 2, legendWidth + 10, row), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromStdString(shown[i]->name));
-        }
+    if (shown.empty()) return {};
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(labelFont);
+    const double row = kLabelPixels * 1.35;
+    const QRectF legend(box.left() + 10, box.top() + 10, legendWidth + 56,
+                        row * static_cast<double>(shown.size()) + 10);
+    p.setPen(QPen(QColor(120, 120, 120), 1));
+    p.setBrush(QColor(255, 255, 255, 225));
+    p.drawRect(legend);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const double y = legend.top() + 5 + row * (static_cast<double>(i) + 0.5);
+        DrawSample(p, *shown[i], QPointF(legend.left() + 22, y));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(legend.left() + 44, y - row / 2, legendWidth + 10, row), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(shown[i]->name));
     }
     p.restore();
+    // With the pen's half width and the antialiased pixels around it.
+    return legend.adjusted(-2, -2, 2, 2).toAlignedRect();
+}
+
+void PaintPlotData(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    PaintPlotSeries(p, area, plot);
+    PaintPlotLegend(p, area, plot);
 }
 
 void PaintPlot(QPainter& p, const QRectF& area, const PlotModel& plot) {
@@ -196,16 +215,36 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+namespace {
+
+// What the legend shows: the names, colours and styles of the series with
+// points, and where the frame's box is.
+bool SameLegend(const PlotModel& a, const PlotModel& b) {
+    if (a.title != b.title || a.x != b.x || a.y != b.y) return false;  // the box may have moved
+    std::size_t i = 0, j = 0;
+    for (;; ++i, ++j) {
+        while (i < a.series.size() && a.series[i].points.empty()) ++i;
+        while (j < b.series.size() && b.series[j].points.empty()) ++j;
+        if (i == a.series.size() || j == b.series.size()) return i == a.series.size() && j == b.series.size();
+        const PlotSeries &s = a.series[i], &t = b.series[j];
+        if (s.name != t.name || s.colour != t.colour || s.style != t.style) return false;
+    }
+}
+
+}  // namespace
+
 void PlotView::setPlot(PlotModel plot) {
     if (plot == plot_) return;  // most refreshes leave the period plot as it was
     if (plot.title != plot_.title || plot.x != plot_.x || plot.y != plot_.y) frame_ = QPixmap();
+    if (!SameLegend(plot, plot_)) legend_ = QImage();
     plot_ = std::move(plot);
     update();
 }
 
 void PlotView::paintEvent(QPaintEvent*) {
-    // Frame, grid, ticks and labels are painted once per size and axes; each
-    // refresh copies them and paints the data over them.
+    // Frame, grid, ticks and labels are painted once per size and axes, the
+    // legend once per size and series shown; each refresh paints only the
+    // series between them.
     const qreal ratio = devicePixelRatioF();
     if (frame_.isNull() || frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio) {
         frame_ = QPixmap(size() * ratio);
@@ -213,9 +252,20 @@ void PlotView::paintEvent(QPaintEvent*) {
         QPainter p(&frame_);
         PaintPlotFrame(p, QRectF(rect()), plot_);
     }
+    if (legend_.isNull() || legend_.size() != size() * ratio || legend_.devicePixelRatio() != ratio) {
+        legend_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        legend_.setDevicePixelRatio(ratio);
+        legend_.fill(Qt::transparent);
+        QPainter p(&legend_);
+        legendRect_ = PaintPlotLegend(p, QRectF(rect()), plot_) & rect();
+    }
     QPainter painter(this);
     painter.drawPixmap(0, 0, frame_);
-    PaintPlotData(painter, QRectF(rect()), plot_);
+    PaintPlotSeries(painter, QRectF(rect()), plot_);
+    if (!legendRect_.isEmpty()) {
+        const QRectF r(legendRect_);
+        painter.drawImage(r, legend_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    }
 }
 
 }  // namespace orvalde

@@ -2,6 +2,7 @@
 // Paints a plot model with QPainter: antialiased, large type and thick lines
 // so that it reads from the back of a classroom.
 
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
@@ -18,6 +19,11 @@ void PaintPlot(QPainter& painter, const QRectF& area, const PlotModel& plot);
 void PaintPlotFrame(QPainter& painter, const QRectF& area, const PlotModel& plot);
 // Series and legend, over the frame.
 void PaintPlotData(QPainter& painter, const QRectF& area, const PlotModel& plot);
+// The series alone: lines and markers.
+void PaintPlotSeries(QPainter& painter, const QRectF& area, const PlotModel& plot);
+// The legend alone; returns the pixels it may have touched (none without
+// series to name).
+QRect PaintPlotLegend(QPainter& painter, const QRectF& area, const PlotModel& plot);
 
 // A widget that shows one plot model.
 class PlotView : public QWidget {
@@ -32,6 +38,10 @@ protected:
 private:
     PlotModel plot_;
     QPixmap frame_;  // PaintPlotFrame's picture for the current size and axes
+    // PaintPlotLegend's picture over a transparent one, for the current size
+    // and series shown, and where it painted.
+    QImage legend_;
+    QRect legendRect_;
 };
 
 }  // namespace orvalde

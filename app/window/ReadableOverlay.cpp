@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -86,6 +87,7 @@ void LegendWidget::translate() {
     for (const LegendEntry& e : LegendEntries()) labels_ << Tr(e.label);
     setAccessibleName(Tr(text::kLegendTitle));
     setAccessibleDescription(labels_.join(", "));
+    picture_ = QImage();
     update();
 }
 
@@ -100,12 +102,30 @@ bool LegendWidget::fitInto(const QRect& area) {
     rows_ = (entries + columns - 1) / columns;  // balanced columns
     const QSize size(columns * columnWidth_ + kPad, rows_ * kRowHeight + 2 * kPad);
     if (size.width() > area.width() || size.height() > area.height()) return false;
+    picture_ = QImage();  // the same size may hold other columns
     setGeometry(QRect(area.topRight() - QPoint(size.width() - 1, 0), size));
     return true;
 }
 
-void LegendWidget::paintEvent(QPaintEvent*) {
+void LegendWidget::paintEvent(QPaintEvent* event) {
+    // The key lies over the drawing, which changes under it every tick: it
+    // is painted once into a picture of its own (transparent where the
+    // drawing shows through) and only that is laid over the drawing.
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || picture_.size() != size() * ratio || picture_.devicePixelRatio() != ratio) {
+        picture_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter p(&picture_);
+        paintKey(p);
+    }
     QPainter p(this);
+    for (const QRect& r : event->region()) {
+        p.drawImage(QRectF(r), picture_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    }
+}
+
+void LegendWidget::paintKey(QPainter& p) const {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(90, 90, 90));
     p.setBrush(QColor(255, 255, 255, 225));

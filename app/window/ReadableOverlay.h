@@ -2,7 +2,9 @@
 // The key to the drawing and the status line over empty parts of the window,
 // placed, filled and timed by the Qt-free ReadableView; this only shows them.
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -23,6 +25,9 @@ public:
     // Reads the labels in the desktop's language again; place it afresh after.
     void translate();
 
+    // Paints the whole key (frame, samples, labels) with `p`.
+    void paintKey(QPainter& p) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -30,6 +35,7 @@ private:
     QStringList labels_;  // in the order of LegendEntries()
     int rows_ = 1;
     int columnWidth_ = 0;
+    QImage picture_;  // paintKey's picture for the current size and labels
 };
 
 class ReadableOverlay : public QObject {

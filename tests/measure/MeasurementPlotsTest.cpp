@@ -70,6 +70,33 @@ TEST(PlotModel, ThinningToColumnsKeepsEndsAndPeaks) {
     EXPECT_EQ(ThinToColumns(points, 0, 20, 5000).size(), points.size()) << "wider than the data: every point stays";
 }
 
+// Straightened, a line may leave out only points within the tolerance of the
+// piece drawn through them: a sine at drawing scale loses most of its points
+// where it runs straight, a spike and both ends stay.
+TEST(MeasurementPlots, StraightenedLinesStayWithinTheTolerance) {
+    std::vector<PlotPoint> points;
+    for (int i = 0; i <= 800; ++i) points.push_back({i * 0.05, 50 * std::sin(i * 0.05)});
+    points[400].y = 80;  // a spike
+    const double perX = 10, perY = -3, tolerance = 0.25;
+    const std::vector<PlotPoint> kept = StraightenLine(points, perX, perY, tolerance);
+    EXPECT_LT(kept.size(), points.size() / 2);
+    EXPECT_EQ(kept.front(), points.front());
+    EXPECT_EQ(kept.back(), points.back());
+    EXPECT_NE(std::find(kept.begin(), kept.end(), points[400]), kept.end());
+    // Every point lies near the piece between the kept points around it.
+    std::size_t piece = 0;
+    for (const PlotPoint& p : points) {
+        while (piece + 2 < kept.size() && kept[piece + 1].x < p.x) ++piece;
+        const PlotPoint a = kept[piece], b = kept[piece + 1];
+        const double dx = (b.x - a.x) * perX, dy = (b.y - a.y) * perY;
+        const double px = (p.x - a.x) * perX, py = (p.y - a.y) * perY;
+        const double t = std::clamp((px * dx + py * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+        EXPECT_LE(std::hypot(px - t * dx, py - t * dy), tolerance + 1e-9) << p.x;
+    }
+    const std::vector<PlotPoint> straight = {{0, 0}, {1, 1}, {2, 2}, {3, 3}};
+    EXPECT_EQ(StraightenLine(straight, 1, 1, 0.01), (std::vector<PlotPoint>{{0, 0}, {3, 3}}));
+}
+
 TEST(MeasurementPlots, PeriodPlotHasBothTheoriesEveryRunAndTheSweep) {
     const Measurements m = Session();
     const PlotModel plot = PeriodPlot(m);

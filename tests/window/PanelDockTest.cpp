@@ -11,6 +11,7 @@
 #include "app/window/MeasurementsWindow.h"
 #include "app/window/OrvaldeWindow.h"
 #include "surface/qt/Application.h"
+#include "surface/raster/ScaledCopy.h"
 #include "tests/support/BobsRegion.h"
 #include "tests/support/CloseDuringSweep.h"
 
@@ -85,6 +86,51 @@ TEST(PanelLayoutRule, PortraitPutsItBelowAndAllOfTheBobsStayAbove) {
         EXPECT_GE(l.panel.height, 260);
     }
     EXPECT_TRUE(LayOutPanel({1920, 1080, 1920, 1080, 937, 96, false}).panel.empty());
+}
+
+// The smaller drawing is only redone where the drawing changed and only
+// repainted where it was redone: after many ticks it must be what scaling the
+// whole drawing gives, and no pixel of it may change outside what is repainted.
+TEST(DockedPanel, TheSmallerDrawingFollowsEveryTickExactly) {
+    EnsureQtApplication();
+    OrvaldeWindow window(QSize(1366, 768));
+    LessonControls lesson(window);
+    window.start();
+    window.dispatch([&] {
+        window.scrollBar()->setValue(-100);
+        window.form().Command1_Click();
+        window.form().Command5_Click();
+        window.form().Command9_Click();
+    });
+    window.timer1().setEnabled(false);
+    window.timer2().setEnabled(false);
+    lesson.toggleMeasurements();
+    QApplication::processEvents();
+    ASSERT_LT(window.layout().drawingScale, 1);
+    ASSERT_EQ(window.surface().devicePixelRatio(), 1);
+    window.takeDirtyRegion();
+    int changedTicks = 0;
+    for (int tick = 0; tick < 60; ++tick) {
+        const PixelImage before = window.shownDrawing();
+        window.form().Timer1_Timer();
+        window.form().Timer2_Timer();
+        const QRegion repainted = window.takeDirtyRegion();
+        const PixelImage& after = window.shownDrawing();
+        int outside = 0, changed = 0;
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.at(x, y) == before.at(x, y)) continue;
+                ++changed;
+                if (!repainted.contains(QPoint(x, y))) ++outside;
+            }
+        }
+        EXPECT_EQ(outside, 0) << "tick " << tick << ": changed but not repainted";
+        if (changed > 0) ++changedTicks;
+    }
+    EXPECT_GT(changedTicks, 50) << "the pendulums move";
+    ScaledCopy fresh;
+    fresh.reset(window.surface().image(), window.layout().drawingScale);
+    EXPECT_TRUE(window.shownDrawing().pixels() == fresh.image().pixels());
 }
 
 TEST(Lifetime, ClosingTheWindowDuringASweepEndsTheLessonWithinASecond) {
