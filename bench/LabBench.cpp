@@ -39,36 +39,33 @@ std::unique_ptr<LabSession> RacingSession(double& now) {
     return session;
 }
 
-// What the window does: the still layer kept, drawn again only when it changes.
-void BM_LabDrawnFrame(benchmark::State& state) {
+// Frames of a running race drawn at 1920x1080 by `draw`.
+template <typename Draw>
+void DrawFrames(benchmark::State& state, Draw draw) {
     EnsureQtApplication();
     double now = 0;
     const std::unique_ptr<LabSession> racing = RacingSession(now);
     LabSession& session = *racing;
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-    LabPainter painter;
     for (auto _ : state) {
         session.frame(now += 1.0 / 60);
         QPainter on(&image);
-        painter.paintFrame(on, session);
+        draw(on, session);
     }
+}
+
+// What the window does: the still layer kept, drawn again only when it changes.
+void BM_LabDrawnFrame(benchmark::State& state) {
+    LabPainter painter;
+    DrawFrames(state, [&](QPainter& on, LabSession& session) { painter.paintFrame(on, session); });
     state.counters["still drawn"] = painter.stillDrawn();
 }
 BENCHMARK(BM_LabDrawnFrame)->Name("Lab/frame drawn at 1920x1080")->Unit(benchmark::kMillisecond);
 
 // Every shape of both layers drawn each frame, as before the still layer was kept.
 void BM_LabFrameDrawnAnew(benchmark::State& state) {
-    EnsureQtApplication();
-    double now = 0;
-    const std::unique_ptr<LabSession> racing = RacingSession(now);
-    LabSession& session = *racing;
-    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     LabPainter painter;
-    for (auto _ : state) {
-        session.frame(now += 1.0 / 60);
-        QPainter on(&image);
-        painter.paintLayers(on, BuildLabLayers(session));
-    }
+    DrawFrames(state, [&](QPainter& on, LabSession& session) { painter.paintLayers(on, BuildLabLayers(session)); });
 }
 BENCHMARK(BM_LabFrameDrawnAnew)->Name("Lab/frame drawn anew at 1920x1080")->Unit(benchmark::kMillisecond);
 
