@@ -118,11 +118,16 @@ void PaintPlotFrame(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.setFont(Font(kLabelPixels));
     p.drawText(QRectF(box.left(), area.bottom() - kLabelPixels * 1.5, box.width(), kLabelPixels * 1.4), Qt::AlignCenter,
                QString::fromStdString(plot.x.label));
+    // Beside the frame; on a short plot a longer label takes the plot's
+    // whole height rather than lose its ends.
+    const QString yLabel = QString::fromStdString(plot.y.label);
+    const bool fitsBeside = QFontMetricsF(p.font()).horizontalAdvance(yLabel) <= box.height();
+    const double yCentre = fitsBeside ? box.center().y() : area.center().y();
+    const double yRoom = fitsBeside ? box.height() : area.height();
     p.save();
-    p.translate(area.left() + kLabelPixels * 0.2, box.center().y());
+    p.translate(area.left() + kLabelPixels * 0.2, yCentre);
     p.rotate(-90);
-    p.drawText(QRectF(-box.height() / 2, 0, box.height(), kLabelPixels * 1.4), Qt::AlignCenter,
-               QString::fromStdString(plot.y.label));
+    p.drawText(QRectF(-yRoom / 2, 0, yRoom, kLabelPixels * 1.4), Qt::AlignCenter, yLabel);
     p.restore();
     p.restore();
 }

@@ -13,7 +13,10 @@ SweepTableView::SweepTableView(QWidget* parent) : QTableWidget(0, kSweepColumns,
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setVisible(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    setMaximumHeight(220);
+    // Compact rows and a low table leave the plots their height on a small
+    // screen; the rows scroll.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setMaximumHeight(160);
     translate();
     hide();
 }
@@ -21,7 +24,8 @@ SweepTableView::SweepTableView(QWidget* parent) : QTableWidget(0, kSweepColumns,
 void SweepTableView::translate() {
     const Translator& language = DesktopLanguage::current();
     QStringList headings;
-    for (const std::string& h : SweepHeadings(language)) headings << QString::fromStdString(h);
+    // A word a line: the headings fit narrow columns instead of losing their ends.
+    for (const std::string& h : SweepHeadings(language)) headings << QString::fromStdString(h).replace(' ', '\n');
     setHorizontalHeaderLabels(headings);
     setAccessibleName(QString::fromUtf8(language.tr(text::kSweepName)));
 }
