@@ -1,6 +1,7 @@
 #include "measure/PlotModel.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -107,6 +108,37 @@ std::vector<PlotPoint> StraightenLine(const std::vector<PlotPoint>& points, doub
         from = to;
     }
     return out;
+}
+
+LegendCorner PlaceLegend(const PlotModel& plot, double width, double height) {
+    const double xSpan = plot.x.max - plot.x.min, ySpan = plot.y.max - plot.y.min;
+    if (!(xSpan > 0) || !(ySpan > 0)) return LegendCorner::TopLeft;
+    std::array<int, 4> hidden{};
+    // Counts a point, in fractions of the frame from its bottom left, in
+    // every corner's rectangle it falls in.
+    auto count = [&](double u, double v) {
+        if (!std::isfinite(u) || !std::isfinite(v)) return;
+        const bool left = u <= width, right = u >= 1 - width, top = v >= 1 - height, bottom = v <= height;
+        hidden[0] += left && top, hidden[1] += right && top, hidden[2] += right && bottom, hidden[3] += left && bottom;
+    };
+    constexpr int kSamples = 8;  // along each piece of a line, so a long straight piece is seen
+    for (const PlotSeries& s : plot.series) {
+        for (std::size_t i = 0; i < s.points.size(); ++i) {
+            const double u = (s.points[i].x - plot.x.min) / xSpan, v = (s.points[i].y - plot.y.min) / ySpan;
+            count(u, v);
+            if (s.style != SeriesStyle::Line || i + 1 == s.points.size()) continue;
+            const double u1 = (s.points[i + 1].x - plot.x.min) / xSpan, v1 = (s.points[i + 1].y - plot.y.min) / ySpan;
+            for (int k = 1; k < kSamples; ++k) {
+                const double t = static_cast<double>(k) / kSamples;
+                count(u + (u1 - u) * t, v + (v1 - v) * t);
+            }
+        }
+    }
+    std::size_t best = 0;
+    for (std::size_t c = 1; c < hidden.size(); ++c) {
+        if (hidden[c] < hidden[best]) best = c;
+    }
+    return static_cast<LegendCorner>(best);
 }
 
 }  // namespace orvalde

@@ -42,6 +42,15 @@ struct PlotModel {
     friend bool operator==(const PlotModel&, const PlotModel&) = default;
 };
 
+// The corner of the frame a legend sits in.
+enum class LegendCorner { TopLeft = 0, TopRight = 1, BottomRight = 2, BottomLeft = 3 };
+
+// Where a legend `width` by `height` (fractions of the frame's width and
+// height, its margins included) hides the least of the plot's data: markers,
+// and lines sampled between their points. The top left unless another corner
+// hides less; among equals, the first in the order above.
+LegendCorner PlaceLegend(const PlotModel& plot, double width, double height);
+
 // Round tick values (1, 2 or 5 times a power of ten apart) covering
 // [low, high] with at most maxTicks ticks, first and last on or outside the
 // range; an empty or reversed range is widened first.

@@ -10,6 +10,7 @@
 #include "display/ReadableText.h"
 #include "lesson/ButtonLayout.h"
 #include "lesson/Spoken.h"
+#include "measure/MeasurementPlots.h"
 #include "measure/MeasurementsCsv.h"
 #include "web/PageProgram.h"
 #include "web/shell/PageJson.h"
@@ -114,6 +115,16 @@ EMSCRIPTEN_KEEPALIVE double orvalde_measure_revision() {
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_panel_json() {
     return Controls() ? HandToPage(orvalde::PanelJson(Controls()->measurements(), orvalde::PageLanguage())) : "";
+}
+
+// The corner (0 top left, 1 top right, 2 bottom right, 3 bottom left) where
+// plot `which` (0 the period, 1 the displacement) hides the least data under
+// a legend of that width and height, as fractions of the plot's frame.
+EMSCRIPTEN_KEEPALIVE int orvalde_legend_corner(int which, double width, double height) {
+    if (!Controls()) return 0;
+    const orvalde::Measurements& m = Controls()->measurements();
+    const orvalde::PlotModel plot = which == 0 ? orvalde::PeriodPlot(m) : orvalde::DisplacementPlot(m);
+    return static_cast<int>(orvalde::PlaceLegend(plot, width, height));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orvalde_measurements_csv() {

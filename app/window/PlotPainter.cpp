@@ -170,26 +170,40 @@ void PaintPlotSeries(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.restore();
 }
 
-QRect PaintPlotLegend(QPainter& p, const QRectF& area, const PlotModel& plot) {
+QRectF PlotLegendBox(const QRectF& area, const PlotModel& plot) {
     const QRectF box = PlotBox(area, plot);
     if (box.isEmpty()) return {};
-    // In the top left of the frame, only for series that show.
-    const QFont labelFont = Font(kLabelPixels);
-    const QFontMetricsF labelMetrics(labelFont);
-    std::vector<const PlotSeries*> shown;
+    const QFontMetricsF labelMetrics(Font(kLabelPixels));
     double legendWidth = 0;
+    int rows = 0;
     for (const PlotSeries& s : plot.series) {
         if (s.points.empty()) continue;
-        shown.push_back(&s);
+        ++rows;
         legendWidth = std::max(legendWidth, labelMetrics.horizontalAdvance(QString::fromStdString(s.name)));
     }
-    if (shown.empty()) return {};
+    if (rows == 0) return {};
+    // In the corner of the frame where it hides the least data; 10 pixels in.
+    const QSizeF size(legendWidth + 56, kLabelPixels * 1.35 * rows + 10);
+    const LegendCorner corner =
+        PlaceLegend(plot, (size.width() + 20) / box.width(), (size.height() + 20) / box.height());
+    const bool right = corner == LegendCorner::TopRight || corner == LegendCorner::BottomRight;
+    const bool bottom = corner == LegendCorner::BottomRight || corner == LegendCorner::BottomLeft;
+    return QRectF(QPointF(right ? box.right() - 10 - size.width() : box.left() + 10,
+                          bottom ? box.bottom() - 10 - size.height() : box.top() + 10),
+                  size);
+}
+
+QRect PaintPlotLegend(QPainter& p, const QRectF& area, const PlotModel& plot) {
+    const QRectF legend = PlotLegendBox(area, plot);
+    if (legend.isEmpty()) return {};
+    std::vector<const PlotSeries*> shown;
+    for (const PlotSeries& s : plot.series) {
+        if (!s.points.empty()) shown.push_back(&s);
+    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(labelFont);
+    p.setFont(Font(kLabelPixels));
     const double row = kLabelPixels * 1.35;
-    const QRectF legend(box.left() + 10, box.top() + 10, legendWidth + 56,
-                        row * static_cast<double>(shown.size()) + 10);
     p.setPen(QPen(QColor(120, 120, 120), 1));
     p.setBrush(QColor(255, 255, 255, 225));
     p.drawRect(legend);
@@ -197,7 +211,7 @@ QRect PaintPlotLegend(QPainter& p, const QRectF& area, const PlotModel& plot) {
         const double y = legend.top() + 5 + row * (static_cast<double>(i) + 0.5);
         DrawSample(p, *shown[i], QPointF(legend.left() + 22, y));
         p.setPen(Qt::black);
-        p.drawText(QRectF(legend.left() + 44, y - row / 2, legendWidth + 10, row), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(legend.left() + 44, y - row / 2, legend.width() - 46, row), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromStdString(shown[i]->name));
     }
     p.restore();
@@ -257,7 +271,11 @@ void PlotView::paintEvent(QPaintEvent*) {
         QPainter p(&frame_);
         PaintPlotFrame(p, QRectF(rect()), plot_);
     }
+    // The data may have sent the legend to another corner.
+    const QRectF legendBox = PlotLegendBox(QRectF(rect()), plot_);
+    if (legendBox != legendBox_) legend_ = QImage();
     if (legend_.isNull() || legend_.size() != size() * ratio || legend_.devicePixelRatio() != ratio) {
+        legendBox_ = legendBox;
         legend_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         legend_.setDevicePixelRatio(ratio);
         legend_.fill(Qt::transparent);

@@ -21,6 +21,9 @@ void PaintPlotFrame(QPainter& painter, const QRectF& area, const PlotModel& plot
 void PaintPlotData(QPainter& painter, const QRectF& area, const PlotModel& plot);
 // The series alone: lines and markers.
 void PaintPlotSeries(QPainter& painter, const QRectF& area, const PlotModel& plot);
+// Where the legend goes: in the frame's corner where it hides the least
+// data; empty without series to name.
+QRectF PlotLegendBox(const QRectF& area, const PlotModel& plot);
 // The legend alone; returns the pixels it may have touched (none without
 // series to name).
 QRect PaintPlotLegend(QPainter& painter, const QRectF& area, const PlotModel& plot);
@@ -41,6 +44,7 @@ private:
     // PaintPlotLegend's picture over a transparent one, for the current size
     // and series shown, and where it painted.
     QImage legend_;
+    QRectF legendBox_;
     QRect legendRect_;
 };
 

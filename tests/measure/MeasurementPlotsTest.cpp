@@ -97,6 +97,26 @@ TEST(MeasurementPlots, StraightenedLinesStayWithinTheTolerance) {
     EXPECT_EQ(StraightenLine(straight, 1, 1, 0.01), (std::vector<PlotPoint>{{0, 0}, {3, 3}}));
 }
 
+TEST(PlotModel, TheLegendGoesWhereItHidesTheLeastData) {
+    auto plotOf = [](std::vector<PlotPoint> line, std::vector<PlotPoint> markers) {
+        PlotModel plot;
+        plot.x = {"x", 0, 10, {}};
+        plot.y = {"y", 0, 10, {}};
+        plot.series.push_back({"line", {}, SeriesStyle::Line, std::move(line)});
+        plot.series.push_back({"markers", {}, SeriesStyle::Dots, std::move(markers)});
+        return plot;
+    };
+    // Rising from bottom left to top right: the top left is free.
+    EXPECT_EQ(PlaceLegend(plotOf({{0, 0}, {10, 10}}, {}), 0.4, 0.4), LegendCorner::TopLeft);
+    // Falling through the top left, with only its two ends as points: the
+    // samples between them see it; the top right is the first free corner.
+    EXPECT_EQ(PlaceLegend(plotOf({{0, 10}, {10, 0}}, {}), 0.4, 0.4), LegendCorner::TopRight);
+    // High along the top and a marker at the bottom right: the bottom left.
+    EXPECT_EQ(PlaceLegend(plotOf({{0, 9}, {10, 9}}, {{9, 1}}), 0.3, 0.3), LegendCorner::BottomLeft);
+    // An empty range or no data leaves it in the top left.
+    EXPECT_EQ(PlaceLegend(plotOf({}, {}), 0.5, 0.5), LegendCorner::TopLeft);
+}
+
 TEST(MeasurementPlots, PeriodPlotHasBothTheoriesEveryRunAndTheSweep) {
     const Measurements m = Session();
     const PlotModel plot = PeriodPlot(m);

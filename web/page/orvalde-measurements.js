@@ -133,8 +133,9 @@ OrvaldePage.Measurements = class {
     if (this.spoken.textContent !== panel.summary) this.spoken.textContent = panel.summary;
     // The table first: when it appears, the plots get less room.
     this.sweepTable.update();
-    OrvaldePage.renderPlot(this.periodPlot, panel.plots[0], panel.plotTexts[0]);
-    OrvaldePage.renderPlot(this.displacementPlot, panel.plots[1], panel.plotTexts[1]);
+    OrvaldePage.renderPlot(this.periodPlot, panel.plots[0], panel.plotTexts[0], (w, h) => p.legendCorner(0, w, h));
+    OrvaldePage.renderPlot(this.displacementPlot, panel.plots[1], panel.plotTexts[1],
+      (w, h) => p.legendCorner(1, w, h));
   }
 
   sweeping() { return this.cancelButton.disabled === false; }
@@ -177,8 +178,10 @@ OrvaldePage.Measurements = class {
 // axis labels and title) and the legend are built again only when they
 // change; a refresh replaces the group of lines and markers alone. Markers
 // carry the class "point", the legend's "key". The title names the plot for
-// assistive technology, the text gives its data.
-OrvaldePage.renderPlot = function (svg, plot, text) {
+// assistive technology, the text gives its data. The legend goes to the
+// corner that corner(width, height) names (0 top left … 3 bottom left) for
+// its size in fractions of the frame.
+OrvaldePage.renderPlot = function (svg, plot, text, corner) {
   const NS = 'http://www.w3.org/2000/svg';
   let parts = OrvaldePage.plotParts.get(svg);
   if (!parts) {
@@ -188,7 +191,7 @@ OrvaldePage.renderPlot = function (svg, plot, text) {
       return e;
     };
     parts = { title: make('title'), desc: make('desc'), axes: make('g', 'axes'), data: make('g', 'data'),
-      legend: make('g', 'legend-group'), axesKey: '', legendKey: '' };
+      legend: make('g', 'legend-group'), axesKey: '', legendKey: '', legendBox: null, legendShift: '' };
     svg.replaceChildren(parts.title, parts.desc, parts.axes, parts.data, parts.legend);
     OrvaldePage.plotParts.set(svg, parts);
   }
@@ -266,12 +269,29 @@ OrvaldePage.renderPlot = function (svg, plot, text) {
       keys.push(label(x + 30, y, s.name, 'class="legend"'));
     });
     parts.legend.innerHTML = keys.join('');
+    parts.legendBox = null;
     // On a pale ground, so that the lines behind do not cross its text.
     if (legend.length > 0) {
       const b = parts.legend.getBBox();
+      parts.legendBox = { x: b.x - 6, y: b.y - 4, width: b.width + 12, height: b.height + 8 };
       parts.legend.insertAdjacentHTML('afterbegin', `<rect class="legend-box" x="${f(b.x - 6)}" y="${f(b.y - 4)}" ` +
         `width="${f(b.width + 12)}" height="${f(b.height + 8)}"/>`);
     }
+  }
+
+  // Built in the top left; moved to the corner where it hides the least.
+  const lb = parts.legendBox;
+  let shift = '';
+  if (lb && corner) {
+    const where = corner((lb.width + 20) / (x1 - x0), (lb.height + 20) / (y0 - y1));
+    const dx = where === 1 || where === 2 ? x1 - 10 - lb.width - lb.x : 0;
+    const dy = where === 2 || where === 3 ? y0 - 10 - lb.height - lb.y : 0;
+    if (dx !== 0 || dy !== 0) shift = `translate(${f(dx)} ${f(dy)})`;
+  }
+  if (shift !== parts.legendShift) {
+    parts.legendShift = shift;
+    if (shift) parts.legend.setAttribute('transform', shift);
+    else parts.legend.removeAttribute('transform');
   }
 };
 

@@ -38,6 +38,8 @@
 //     setPanelShown(shown)         the panel docked beside or below the drawing, or hidden
 //     layout() -> {legend, status, panel, below, scale, bobs, buttons}
 //                                  rectangles [x, y, w, h] in CSS pixels for the inner size last given
+//     legendCorner(which, width, height) -> 0..3: where plot `which` (0, 1) hides the least data
+//                                  under a legend that size (fractions of its frame)
 //     measurementsCsv()
 //     sweepStart(), sweepStep() -> more, sweepCancel(), sweepDone(), sweepTotal()
 OrvaldePage.Program = class {
@@ -118,6 +120,7 @@ OrvaldePage.Program = class {
   panel() { return this.json(this.m._orvalde_panel_json()); }
   setPanelShown(shown) { this.m._orvalde_set_panel_shown(shown ? 1 : 0); }
   layout() { return this.json(this.m._orvalde_layout_json()); }
+  legendCorner(which, width, height) { return this.m._orvalde_legend_corner(which, width, height); }
   measurementsCsv() { return this.text(this.m._orvalde_measurements_csv()); }
   sweepStart() { this.m._orvalde_sweep_start(); }
   sweepStep() { return this.m._orvalde_sweep_step() === 1; }
