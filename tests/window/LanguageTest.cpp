@@ -239,7 +239,7 @@ TEST_F(Language, ReadableScreenAndAboutFollowTheSwitch) {
     EXPECT_EQ(overlay.legend().accessibleName(), QString::fromUtf8("Υπόμνημα του σχήματος"));
     EXPECT_TRUE(overlay.legend().accessibleDescription().startsWith(QString::fromUtf8("ταχύτητα, συνισταμένη δύναμη")));
     ASSERT_EQ(table.rowCount(), 1);
-    EXPECT_EQ(table.horizontalHeaderItem(0)->text(), QString::fromUtf8("αρχικό ύψος (m)"));
+    EXPECT_EQ(table.horizontalHeaderItem(0)->text(), QString::fromUtf8("αρχικό\nύψος\n(m)"));  // a word a line
     EXPECT_EQ(table.item(0, 0)->text(), "39,20");
     EXPECT_EQ(table.item(0, 4)->text(), "+8,25");
     EXPECT_EQ(about->windowTitle(), QString::fromUtf8("Σχετικά με το Orvalde"));
