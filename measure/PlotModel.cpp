@@ -121,15 +121,27 @@ LegendCorner PlaceLegend(const PlotModel& plot, double width, double height) {
         const bool left = u <= width, right = u >= 1 - width, top = v >= 1 - height, bottom = v <= height;
         hidden[0] += left && top, hidden[1] += right && top, hidden[2] += right && bottom, hidden[3] += left && bottom;
     };
-    constexpr int kSamples = 8;  // along each piece of a line, so a long straight piece is seen
+    // Along a line, samples close enough that a piece crossing a corner is
+    // seen there; a dense line needs none between its points.
+    const double step = std::min(width, height) / 2;
+    if (!(step > 0)) return LegendCorner::TopLeft;
+    // A long line is followed through at most 512 of its points: enough to
+    // tell corners apart, at a small cost per refresh.
+    constexpr std::size_t kMostPoints = 512;
     for (const PlotSeries& s : plot.series) {
-        for (std::size_t i = 0; i < s.points.size(); ++i) {
+        const std::size_t n = s.points.size();
+        const bool line = s.style == SeriesStyle::Line;
+        const std::size_t stride = line && n > kMostPoints ? (n + kMostPoints - 1) / kMostPoints : 1;
+        for (std::size_t i = 0; i < n; i += stride) {
             const double u = (s.points[i].x - plot.x.min) / xSpan, v = (s.points[i].y - plot.y.min) / ySpan;
             count(u, v);
-            if (s.style != SeriesStyle::Line || i + 1 == s.points.size()) continue;
-            const double u1 = (s.points[i + 1].x - plot.x.min) / xSpan, v1 = (s.points[i + 1].y - plot.y.min) / ySpan;
-            for (int k = 1; k < kSamples; ++k) {
-                const double t = static_cast<double>(k) / kSamples;
+            if (!line || i + 1 == n) continue;
+            const std::size_t j = std::min(i + stride, n - 1);
+            const double u1 = (s.points[j].x - plot.x.min) / xSpan, v1 = (s.points[j].y - plot.y.min) / ySpan;
+            const double pieces = std::ceil(std::hypot(u1 - u, v1 - v) / step);
+            const int samples = pieces < 8 ? static_cast<int>(pieces) : 8;  // also when not finite
+            for (int k = 1; k < samples; ++k) {
+                const double t = static_cast<double>(k) / samples;
                 count(u + (u1 - u) * t, v + (v1 - v) * t);
             }
         }
