@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "app/tools/OptionValue.h"
 #include "app/tools/ParseInteger.h"
 
 namespace orvalde {
@@ -14,15 +15,9 @@ std::optional<FuzzArguments> ParseFuzzArguments(const std::vector<std::string>& 
             out.help = true;
             return out;
         }
-        if (a != "--seed" && a != "--events") {
-            error = "unknown argument '" + a + "'";
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& text = args[++i];
+        const std::string* given = OptionValue(args, i, {"--seed", "--events"}, error);
+        if (!given) return std::nullopt;
+        const std::string& text = *given;
         long long value = 0;
         if (a == "--seed") {
             if (!ParseIntegerIn(text, 0, std::numeric_limits<long long>::max(), value)) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/tools/OptionValue.h"
+
 namespace orvalde {
 namespace {
 
@@ -26,15 +28,9 @@ std::optional<RaceArguments> ParseRaceArguments(const std::vector<std::string>& 
             out.help = true;
             return out;
         }
-        if (a != "--heights" && a != "--g" && a != "--length" && a != "--damping") {
-            error = "unknown argument '" + a + "'";
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& text = args[++i];
+        const std::string* given = OptionValue(args, i, {"--heights", "--g", "--length", "--damping"}, error);
+        if (!given) return std::nullopt;
+        const std::string& text = *given;
         if (a == "--heights") {
             out.heights.clear();
             std::size_t from = 0;

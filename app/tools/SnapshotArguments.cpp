@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/tools/OptionValue.h"
 #include "app/tools/ParseInteger.h"
 
 namespace orvalde {
@@ -55,16 +56,10 @@ std::optional<SnapshotArguments> ParseSnapshotArguments(const std::vector<std::s
             out.output = a;
             continue;
         }
-        const bool ticks = a == "--cycloid" || a == "--circular" || a == "--both";
-        if (!ticks && a != "--size" && a != "--start" && a != "--lang") {
-            error = "unknown argument '" + a + "'";
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& text = args[++i];
+        const std::string* given =
+            OptionValue(args, i, {"--cycloid", "--circular", "--both", "--size", "--start", "--lang"}, error);
+        if (!given) return std::nullopt;
+        const std::string& text = *given;
         long long value = 0;
         if (a == "--lang") {
             out.language = text;  // checked against the catalogs by the tool

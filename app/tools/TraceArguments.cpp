@@ -1,5 +1,6 @@
 #include "app/tools/TraceArguments.h"
 
+#include "app/tools/OptionValue.h"
 #include "app/tools/ParseInteger.h"
 
 namespace orvalde {
@@ -21,16 +22,10 @@ std::optional<TraceArguments> ParseTraceArguments(const std::vector<std::string>
             out.periods = true;
             continue;
         }
-        if (a != "--start" && a != "--ticks") {
-            error = "unknown argument '" + a + "'";
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
+        const std::string* given = OptionValue(args, i, {"--start", "--ticks"}, error);
+        if (!given) return std::nullopt;
+        const std::string& text = *given;
         long long value = 0;
-        const std::string& text = args[++i];
         if (a == "--start") {
             if (!ParseInteger(text, value) || value < -120 || value > 0) {
                 error = "--start must be an integer from -120 to 0, got '" + text + "'";
