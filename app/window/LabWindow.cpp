@@ -1,5 +1,7 @@
 #include "app/window/LabWindow.h"
 
+#include <utility>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -152,30 +154,16 @@ LabWindow::LabWindow(QWidget* parent, const LabSetup& setup) : QWidget(parent, Q
     layout->addWidget(canvas_, 1);
     layout->addWidget(side);
 
-    connect(release_, &QPushButton::clicked, this, [this] {
-        session_.release();
-        refresh();
-    });
-    connect(pause_, &QPushButton::clicked, this, [this] {
-        session_.togglePause();
-        refresh();
-    });
-    connect(step_, &QPushButton::clicked, this, [this] {
-        session_.step();
-        refresh();
-    });
-    connect(reset_, &QPushButton::clicked, this, [this] {
-        session_.reset();
-        refresh();
-    });
-    connect(even_, &QPushButton::clicked, this, [this] {
-        session_.evenHeights();
-        refresh();
-    });
-    connect(reveal_, &QPushButton::clicked, this, [this] {
-        session_.revealGravity();
-        refresh();
-    });
+    // Each button runs one of the session's actions, then shows what it did.
+    const std::pair<QPushButton*, void (LabSession::*)()> actions[] = {
+        {release_, &LabSession::release}, {pause_, &LabSession::togglePause}, {step_, &LabSession::step},
+        {reset_, &LabSession::reset},     {even_, &LabSession::evenHeights},  {reveal_, &LabSession::revealGravity}};
+    for (const auto& [button, action] : actions) {
+        connect(button, &QPushButton::clicked, this, [this, action = action] {
+            (session_.*action)();
+            refresh();
+        });
+    }
     connect(pace_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (!updating_) session_.setPace(static_cast<Pace>(i));
     });
