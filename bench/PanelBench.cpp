@@ -11,6 +11,7 @@
 #include "app/window/MeasurementsWindow.h"
 #include "bench/RunningWindow.h"
 #include "surface/qt/Application.h"
+#include "surface/raster/ScaledCopy.h"
 
 namespace orvalde {
 namespace {
@@ -89,6 +90,28 @@ void BM_PanelRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PanelRedraw)->Name("PanelRedraw")->Unit(benchmark::kMillisecond);
+
+// The smaller copy following one tick of the drawing: redone over the
+// changed tiles (0) or only where it reads a changed group of pixels (1).
+void BM_ScaledCopyTick(benchmark::State& state) {
+    EnsureQtApplication();
+    WindowWithPanel w;
+    RasterSurface& surface = w.run.window.surface();
+    ScaledCopy copy;
+    copy.reset(surface.image(), w.run.window.layout().drawingScale);
+    ChangedGroups groups;
+    long redone = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.run.bothTicks();
+        const std::vector<PixelRect> changed = surface.takeDirtyRects(groups);
+        state.ResumeTiming();
+        for (const PixelRect& r : copy.update(surface.image(), changed, state.range(0) ? &groups : nullptr))
+            redone += static_cast<long>(r.width) * r.height;
+    }
+    state.counters["repainted_px_per_tick"] = static_cast<double>(redone) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ScaledCopyTick)->Name("ScaledCopy/tick")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvalde

@@ -114,9 +114,9 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
         // The smaller copy follows the drawing where it changed; what it
         // redid is what the screen needs.
         const bool fresh = syncScaled();
-        const std::vector<PixelRect> changed = surface_.takeDirtyRects();
+        const std::vector<PixelRect> changed = surface_.takeDirtyRects(changedGroups_);
         if (fresh) return rect();
-        rects = scaled_.update(surface_.image(), changed);
+        rects = scaled_.update(surface_.image(), changed, &changedGroups_);
         const double ratio = surface_.devicePixelRatio();
         if (ratio != 1) {
             // Rounded outward to logical pixels, neighbours may overlap again.

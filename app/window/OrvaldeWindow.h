@@ -120,7 +120,8 @@ private:
     QPointer<QWidget> panel_;
     bool panelShown_ = false;
     PanelLayout layout_;
-    ScaledCopy scaled_;  // the drawing at layout_.drawingScale, while that is not 1
+    ScaledCopy scaled_;            // the drawing at layout_.drawingScale, while that is not 1
+    ChangedGroups changedGroups_;  // what changed in the drawing, for the copy
 };
 
 }  // namespace orvalde

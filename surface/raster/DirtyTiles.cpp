@@ -24,6 +24,7 @@ void DirtyTiles::resize(int deviceWidth, int deviceHeight) {
     columns_ = (width_ + kTileSide - 1) / kTileSide;
     rows_ = (height_ + kTileSide - 1) / kTileSide;
     marks_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
+    exact_.resize(width_, height_);
     markAll();
 }
 
@@ -31,6 +32,7 @@ void DirtyTiles::markAll() {
     std::fill(marks_.begin(), marks_.end(), std::uint8_t{1});
     firstRow_ = 0;
     lastRow_ = rows_ - 1;
+    if (exactWanted_) exact_.markAll();
 }
 
 void DirtyTiles::clear() {
@@ -40,9 +42,20 @@ void DirtyTiles::clear() {
     }
     firstRow_ = rows_;
     lastRow_ = -1;
+    exact_.clear();
 }
 
-std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {
+std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio, ChangedGroups* exact) {
+    if (exact) {
+        // Not followed finely until now, all of it counts as changed.
+        if (!exactWanted_) exact_.markAll();
+        exactWanted_ = true;
+        std::swap(exact_, *exact);
+        if (exact_.width() != width_ || exact_.height() != height_) exact_.resize(width_, height_);
+        exact_.clear();
+    } else {
+        exactWanted_ = false;
+    }
     std::vector<PixelRect> rects;
     if (isEmpty()) return rects;
     const double ratio = devicePixelRatio;

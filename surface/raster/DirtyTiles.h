@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "surface/raster/ChangedGroups.h"
 #include "surface/raster/PixelRect.h"
 
 namespace orvalde {
@@ -34,13 +35,18 @@ public:
         for (int c = c0 + 1; c < c1; ++c) marks[c] = 1;
         if (row < firstRow_) firstRow_ = row;
         if (row > lastRow_) lastRow_ = row;
+        if (exactWanted_) exact_.markRow(y, first, last);
     }
 
     bool isEmpty() const { return firstRow_ > lastRow_; }
     // The marked tiles as rectangles in pixels of the given ratio to device
     // pixels (device / ratio, rounded outward), in bands from top to bottom;
-    // clears the map. A ratio of 1 gives device pixels.
-    std::vector<PixelRect> takeRects(double devicePixelRatio = 1.0);
+    // clears the map. A ratio of 1 gives device pixels. With `exact`, the
+    // changed pixels' groups are handed over in it too (its old marks are
+    // taken back and cleared, so the caller keeps one map across calls).
+    // The groups are followed only from the first call that asks for them
+    // to the next that does not, so that only those who use them pay.
+    std::vector<PixelRect> takeRects(double devicePixelRatio = 1.0, ChangedGroups* exact = nullptr);
 
 private:
     void clear();
@@ -49,6 +55,8 @@ private:
     int columns_ = 0, rows_ = 0;
     std::vector<std::uint8_t> marks_;  // rows_ x columns_, 1 = changed
     int firstRow_ = 0, lastRow_ = -1;  // rows that may hold marks
+    bool exactWanted_ = false;
+    ChangedGroups exact_;  // the same changes, pixel rows by groups of pixels
 };
 
 }  // namespace orvalde

@@ -118,7 +118,8 @@ private:
     bool panelShown_ = false;
     PanelLayout layout_;
     ScaledCopy scaled_;
-    bool wholeShown_ = false;  // the shown image changed size or scale: all of it is new
+    ChangedGroups changedGroups_;  // what changed in the drawing, for the copy
+    bool wholeShown_ = false;      // the shown image changed size or scale: all of it is new
 };
 
 }  // namespace orvalde
