@@ -81,7 +81,8 @@ TEST(ScaledCopy, FollowingTheChangedGroupsEqualsAFreshCopy) {
             }
             const PixelImage before = kept.image();
             // Now and then the changes are taken without the groups, as when
-            // the copy is not shown: following them again must miss nothing.
+            // the copy is not shown: the next groups must still hold all
+            // that changed since.
             const bool fine = tick % 10 != 5;
             const std::vector<PixelRect> changed = fine ? dirty.takeRects(1.0, &groups) : dirty.takeRects(1.0);
             const std::vector<PixelRect> redone = kept.update(source, changed, fine ? &groups : nullptr);
