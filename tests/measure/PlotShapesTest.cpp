@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "measure/MeasurementPlots.h"
 #include "measure/PlotShapes.h"
 
 namespace orvalde {
@@ -81,6 +82,38 @@ TEST(PlotShapes, DifferentSeriesOrManyChangesAreOneBoxAroundEverything) {
     SeriesShape shifted = line;
     for (DevicePoint& p : shifted.points) p.y += 0.5;
     within(ChangedBoxes({line}, {shifted}, kLine, kMarker));
+}
+
+// The displacement plot drawn tick after tick: its lines keep their pieces
+// but near their ends, as the window of the latest motion fills and then
+// slides, so each refresh repaints a sliver of the plot.
+TEST(PlotShapes, ARunningDisplacementPlotChangesOnlyNearTheLinesEnds) {
+    Measurements m;
+    m.runCount = {1, 1, 0};
+    const auto tick = [&](int i) {
+        m.run(BobKind::Cycloid).trace.push_back({i * 0.1, 55 * std::sin(i * 0.0354)});
+        m.run(BobKind::Exact).trace.push_back({i * 0.1, 57 * std::sin(i * 0.0339)});
+    };
+    const DeviceBox frame{60, 30, 550, 390};
+    int i = 0;
+    for (; i < 400; ++i) tick(i);
+    PlotModel plot = DisplacementPlot(m);
+    std::vector<SeriesShape> shown = PlotShapes(plot, frame, 0.25);
+    int wide = 0;
+    for (; i < 2000; ++i) {  // 200 s: the last 80 with the window sliding
+        tick(i);
+        const PlotModel next = DisplacementPlot(m);
+        std::vector<SeriesShape> shapes = PlotShapes(next, frame, 0.25);
+        if (next.x == plot.x && next.y == plot.y) {  // new axes repaint the frame, and everything
+            double width = 0;
+            for (const DeviceBox& b : ChangedBoxes(shown, shapes, kLine, kMarker)) width += b.right - b.left;
+            wide += width > 0.15 * (frame.right - frame.left);
+        }
+        plot = next;
+        shown = std::move(shapes);
+    }
+    // A line sampled more sparsely as it grows is drawn anew each time.
+    EXPECT_LE(wide, 4);
 }
 
 }  // namespace
