@@ -143,11 +143,11 @@ namespace {
 
 DeviceBox ToBox(const QRectF& r) { return {r.left(), r.top(), r.right(), r.bottom()}; }
 
-QRect Around(DevicePoint a, DevicePoint b, double reach) {
-    return QRectF(QPointF(std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach),
-                  QPointF(std::max(a.x, b.x) + reach, std::max(a.y, b.y) + reach))
-        .toAlignedRect();
+DeviceBox Around(DevicePoint a, DevicePoint b, double reach) {
+    return DeviceBox{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}.padded(reach);
 }
+
+QRect Pixels(const DeviceBox& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)).toAlignedRect(); }
 
 // A series' pieces and markers as QPainter takes them.
 struct SeriesDrawing {
@@ -163,9 +163,15 @@ struct SeriesDrawing {
 std::vector<SeriesDrawing> Drawing(const std::vector<SeriesShape>& shapes, const QRegion* visible = nullptr,
                                    QRect* reach = nullptr) {
     std::vector<SeriesDrawing> drawing;
-    const auto shown = [&](const QRect& around) {
-        if (visible && !visible->intersects(around)) return false;
-        if (reach) *reach |= around;
+    std::vector<DeviceBox> parts;
+    if (visible) {
+        for (const QRect& r : *visible)
+            parts.push_back({double(r.left()), double(r.top()), double(r.x() + r.width()), double(r.y() + r.height())});
+    }
+    const auto shown = [&](const DeviceBox& around) {
+        const auto meets = [&](const DeviceBox& part) { return part.intersects(around); };
+        if (visible && std::none_of(parts.begin(), parts.end(), meets)) return false;
+        if (reach) *reach |= Pixels(around);
         return true;
     };
     for (const SeriesShape& s : shapes) {
@@ -319,7 +325,7 @@ void PlotView::setPlot(PlotModel plot) {
         std::vector<SeriesShape> shapes = PlotShapes(plot_, ToBox(box_), kStraightPixels);
         if (LegendIn(box_, legendSize_, plot_) == legendBox_) {
             for (const DeviceBox& b : ChangedBoxes(shapes_, shapes, kLineReach, kMarkerReach)) {
-                update(QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)).toAlignedRect());
+                update(Pixels(b));
             }
             shapes_ = std::move(shapes);
             return;
