@@ -95,10 +95,13 @@ PlotModel DisplacementPlot(const Measurements& m, const Translator& language) {
             const auto& trace = m.run(bob).trace;
             const auto first = std::lower_bound(trace.begin(), trace.end(), begin,
                                                 [](const DisplacementSample& d, double t) { return d.time < t; });
-            const std::size_t count = static_cast<std::size_t>(trace.end() - first);
-            const std::size_t stride = count / kMaxLinePoints + 1;
-            for (std::size_t i = 0; i < count; i += stride) {
-                const DisplacementSample& d = first[static_cast<std::ptrdiff_t>(i)];
+            const auto from = static_cast<std::size_t>(first - trace.begin());
+            const std::size_t stride = (trace.size() - from) / kMaxLinePoints + 1;
+            // Every stride-th sample of the whole trace, not of the window:
+            // as the window slides, the points it still shows stay the same
+            // points, and the line keeps its shape instead of shimmering.
+            for (std::size_t i = (from + stride - 1) / stride * stride; i < trace.size(); i += stride) {
+                const DisplacementSample& d = trace[i];
                 s.points.push_back({d.time, d.displacement});
                 reach = std::max(reach, std::fabs(d.displacement));
             }

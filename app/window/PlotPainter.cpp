@@ -1,8 +1,11 @@
 #include "app/window/PlotPainter.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <algorithm>
 #include <vector>
+
+#include "measure/PlotShapes.h"
 
 namespace orvalde {
 namespace {
@@ -12,6 +15,10 @@ constexpr double kLineWidth = 3.5, kMarkerSize = 11;
 // How far a line's points may be left off the pieces drawn through them: a
 // quarter of a pixel, invisible under a line this wide.
 constexpr double kStraightPixels = 0.25;
+// How far a line piece's and a marker's paint reaches beyond their points:
+// half the pen, or the triangle's top corner and its outline, and the
+// antialiased pixels around.
+constexpr double kLineReach = kLineWidth / 2 + 2, kMarkerReach = kMarkerSize / 2 * 1.2 + 3;
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
@@ -132,47 +139,88 @@ void PaintPlotFrame(QPainter& p, const QRectF& area, const PlotModel& plot) {
     p.restore();
 }
 
-void PaintPlotSeries(QPainter& p, const QRectF& area, const PlotModel& plot) {
-    const QRectF box = PlotBox(area, plot);
-    if (box.isEmpty()) return;
-    const Mapping map{box, plot};
+namespace {
+
+DeviceBox ToBox(const QRectF& r) { return {r.left(), r.top(), r.right(), r.bottom()}; }
+
+DeviceBox Around(DevicePoint a, DevicePoint b, double reach) {
+    return DeviceBox{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}.padded(reach);
+}
+
+QRect Pixels(const DeviceBox& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)).toAlignedRect(); }
+
+// A series' pieces and markers as QPainter takes them.
+struct SeriesDrawing {
+    SeriesStyle style;
+    Rgb colour;
+    std::vector<QLineF> pieces;
+    std::vector<QPointF> markers;
+};
+
+// The series' pieces and markers; with `visible`, only those that reach into
+// it (the rest would only be clipped away, at the cost of stroking them),
+// and where those reach goes in `reach`.
+std::vector<SeriesDrawing> Drawing(const std::vector<SeriesShape>& shapes, const QRegion* visible = nullptr,
+                                   QRect* reach = nullptr) {
+    std::vector<SeriesDrawing> drawing;
+    std::vector<DeviceBox> parts;
+    if (visible) {
+        for (const QRect& r : *visible)
+            parts.push_back({double(r.left()), double(r.top()), double(r.x() + r.width()), double(r.y() + r.height())});
+    }
+    const auto shown = [&](const DeviceBox& around) {
+        const auto meets = [&](const DeviceBox& part) { return part.intersects(around); };
+        if (visible && std::none_of(parts.begin(), parts.end(), meets)) return false;
+        if (reach) *reach |= Pixels(around);
+        return true;
+    };
+    for (const SeriesShape& s : shapes) {
+        SeriesDrawing& d = drawing.emplace_back(SeriesDrawing{s.style, s.colour, {}, {}});
+        if (s.style == SeriesStyle::Line) {
+            for (std::size_t i = 1; i < s.points.size(); ++i) {
+                const DevicePoint a = s.points[i - 1], b = s.points[i];
+                if (shown(Around(a, b, kLineReach))) d.pieces.emplace_back(a.x, a.y, b.x, b.y);
+            }
+        } else {
+            for (const DevicePoint& at : s.points) {
+                if (shown(Around(at, at, kMarkerReach))) d.markers.emplace_back(at.x, at.y);
+            }
+        }
+    }
+    return drawing;
+}
+
+void PaintDrawing(QPainter& p, const QRectF& box, const std::vector<SeriesDrawing>& drawing) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // Clipped to the frame, with room for the markers on its edges.
     p.setClipRect(box.adjusted(-kMarkerSize, -kMarkerSize, kMarkerSize, kMarkerSize));
-    std::vector<QLineF> segments;
-    for (const PlotSeries& s : plot.series) {
-        if (s.style == SeriesStyle::Line) {
-            if (s.points.size() < 2) continue;
-            // About one point per pixel column is all a line can show, and
-            // where it runs straight a few are enough (each piece costs
-            // about as much to start as its pixels do). Drawn as separate
-            // segments: a thick antialiased polyline of many points is
-            // stroked as one self-overlapping outline, slower.
-            const std::vector<PlotPoint> shown = StraightenLine(
-                ThinToColumns(s.points, plot.x.min, plot.x.max, box.width()), box.width() / (plot.x.max - plot.x.min),
-                box.height() / (plot.y.max - plot.y.min), kStraightPixels);
-            segments.clear();
-            segments.reserve(shown.size());
-            QPointF from(map.x(shown[0].x), map.y(shown[0].y));
-            for (std::size_t i = 1; i < shown.size(); ++i) {
-                const QPointF to(map.x(shown[i].x), map.y(shown[i].y));
-                segments.emplace_back(from, to);
-                from = to;
-            }
-            p.setPen(QPen(ToQColor(s.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
+    for (const SeriesDrawing& d : drawing) {
+        if (!d.pieces.empty()) {
+            // Drawn as separate segments: a thick antialiased polyline of
+            // many points is stroked as one self-overlapping outline, slower.
+            p.setPen(QPen(ToQColor(d.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
             p.setBrush(Qt::NoBrush);
-            p.drawLines(segments.data(), static_cast<int>(segments.size()));
-        } else {
-            for (const PlotPoint& pt : s.points) DrawMarker(p, s.style, QPointF(map.x(pt.x), map.y(pt.y)), s.colour);
+            p.drawLines(d.pieces.data(), static_cast<int>(d.pieces.size()));
         }
+        for (const QPointF& at : d.markers) DrawMarker(p, d.style, at, d.colour);
     }
     p.restore();
 }
 
-QRectF PlotLegendBox(const QRectF& area, const PlotModel& plot) {
+}  // namespace
+
+void PaintPlotSeries(QPainter& p, const QRectF& area, const PlotModel& plot) {
     const QRectF box = PlotBox(area, plot);
-    if (box.isEmpty()) return {};
+    if (box.isEmpty()) return;
+    PaintDrawing(p, box, Drawing(PlotShapes(plot, ToBox(box), kStraightPixels)));
+}
+
+namespace {
+
+// The legend's size: a row for each series with points, as wide as the
+// widest name; empty without any.
+QSizeF LegendSize(const PlotModel& plot) {
     const QFontMetricsF labelMetrics(Font(kLabelPixels));
     double legendWidth = 0;
     int rows = 0;
@@ -182,8 +230,12 @@ QRectF PlotLegendBox(const QRectF& area, const PlotModel& plot) {
         legendWidth = std::max(legendWidth, labelMetrics.horizontalAdvance(QString::fromStdString(s.name)));
     }
     if (rows == 0) return {};
-    // In the corner of the frame where it hides the least data; 10 pixels in.
-    const QSizeF size(legendWidth + 56, kLabelPixels * 1.35 * rows + 10);
+    return QSizeF(legendWidth + 56, kLabelPixels * 1.35 * rows + 10);
+}
+
+// In the corner of the frame `box` where it hides the least data; 10 pixels in.
+QRectF LegendIn(const QRectF& box, const QSizeF& size, const PlotModel& plot) {
+    if (box.isEmpty() || size.isEmpty()) return {};
     const LegendCorner corner =
         PlaceLegend(plot, (size.width() + 20) / box.width(), (size.height() + 20) / box.height());
     const bool right = corner == LegendCorner::TopRight || corner == LegendCorner::BottomRight;
@@ -191,6 +243,14 @@ QRectF PlotLegendBox(const QRectF& area, const PlotModel& plot) {
     return QRectF(QPointF(right ? box.right() - 10 - size.width() : box.left() + 10,
                           bottom ? box.bottom() - 10 - size.height() : box.top() + 10),
                   size);
+}
+
+}  // namespace
+
+QRectF PlotLegendBox(const QRectF& area, const PlotModel& plot) {
+    const QRectF box = PlotBox(area, plot);
+    if (box.isEmpty()) return {};
+    return LegendIn(box, LegendSize(plot), plot);
 }
 
 QRect PaintPlotLegend(QPainter& p, const QRectF& area, const PlotModel& plot) {
@@ -254,41 +314,92 @@ bool SameLegend(const PlotModel& a, const PlotModel& b) {
 
 void PlotView::setPlot(PlotModel plot) {
     if (plot == plot_) return;  // most refreshes leave the period plot as it was
-    if (plot.title != plot_.title || plot.x != plot_.x || plot.y != plot_.y) frame_ = QPixmap();
-    if (!SameLegend(plot, plot_)) legend_ = QImage();
+    const bool sameFrame = plot.title == plot_.title && plot.x == plot_.x && plot.y == plot_.y;
+    const bool sameLegend = SameLegend(plot, plot_);
     plot_ = std::move(plot);
+    if (!sameFrame) frame_ = QPixmap();
+    if (!sameLegend) legend_ = QImage();
+    // Only the data moved, under a frame and a legend that stay: repaint
+    // where the series' drawing changed, and nothing else.
+    if (sameFrame && sameLegend && shapesShown_ && !frame_.isNull()) {
+        std::vector<SeriesShape> shapes = PlotShapes(plot_, ToBox(box_), kStraightPixels);
+        if (LegendIn(box_, legendSize_, plot_) == legendBox_) {
+            for (const DeviceBox& b : ChangedBoxes(shapes_, shapes, kLineReach, kMarkerReach)) {
+                update(Pixels(b));
+            }
+            shapes_ = std::move(shapes);
+            return;
+        }
+    }
+    shapesShown_ = legendPlaced_ = false;
     update();
 }
 
-void PlotView::paintEvent(QPaintEvent*) {
+void PlotView::paintEvent(QPaintEvent* event) {
     // Frame, grid, ticks and labels are painted once per size and axes, the
     // legend once per size and series shown; each refresh paints only the
-    // series between them.
+    // series between them, and only where they changed.
     const qreal ratio = devicePixelRatioF();
+    const QRectF area(rect());
     if (frame_.isNull() || frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio) {
         frame_ = QPixmap(size() * ratio);
         frame_.setDevicePixelRatio(ratio);
         QPainter p(&frame_);
-        PaintPlotFrame(p, QRectF(rect()), plot_);
+        PaintPlotFrame(p, area, plot_);
+        box_ = PlotBox(area, plot_);
+        shapesShown_ = legendPlaced_ = false;
+    }
+    if (!shapesShown_) shapes_ = PlotShapes(plot_, ToBox(box_), kStraightPixels);
+    if (legend_.isNull() || legend_.size() != size() * ratio || legend_.devicePixelRatio() != ratio) {
+        legend_ = QImage();
+        legendSize_ = LegendSize(plot_);
+        legendPlaced_ = false;
     }
     // The data may have sent the legend to another corner.
-    const QRectF legendBox = PlotLegendBox(QRectF(rect()), plot_);
-    if (legendBox != legendBox_) legend_ = QImage();
-    if (legend_.isNull() || legend_.size() != size() * ratio || legend_.devicePixelRatio() != ratio) {
+    const QRectF legendBox = legendPlaced_ ? legendBox_ : LegendIn(box_, legendSize_, plot_);
+    legendPlaced_ = true;
+    if (legendBox != legendBox_ || legend_.isNull()) {
         legendBox_ = legendBox;
         legend_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         legend_.setDevicePixelRatio(ratio);
         legend_.fill(Qt::transparent);
         QPainter p(&legend_);
-        legendRect_ = PaintPlotLegend(p, QRectF(rect()), plot_) & rect();
+        legendRect_ = PaintPlotLegend(p, area, plot_) & rect();
     }
+    const QRegion& dirty = event->region();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, frame_);
-    PaintPlotSeries(painter, QRectF(rect()), plot_);
-    if (!legendRect_.isEmpty()) {
-        const QRectF r(legendRect_);
-        painter.drawImage(r, legend_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    const auto compose = [&](QPainter& p, const QRect& part, const std::vector<SeriesDrawing>& drawing) {
+        p.drawPixmap(part, frame_,
+                     QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio, part.height() * ratio));
+        if (!box_.isEmpty()) PaintDrawing(p, box_, drawing);
+        const QRect legend = legendRect_ & part;
+        if (!legend.isEmpty()) {
+            const QRectF r(legend);
+            p.drawImage(r, legend_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+        }
+    };
+    if (dirty.rectCount() == 1 && dirty.boundingRect().contains(rect())) {
+        compose(painter, rect(), Drawing(shapes_));
+    } else {
+        // Clipped to a part, QPainter cuts a thick line's antialiased edge
+        // where the part ends, a level or two off what the whole plot
+        // shows: the pieces that reach into the part are drawn whole into a
+        // scratch picture, and the part is copied from there.
+        QRect reach = dirty.boundingRect();
+        const std::vector<SeriesDrawing> drawing = Drawing(shapes_, &dirty, &reach);
+        reach &= rect();
+        if (scratch_.size() != frame_.size()) scratch_ = QImage(frame_.size(), QImage::Format_RGB32);
+        scratch_.setDevicePixelRatio(ratio);
+        {
+            QPainter p(&scratch_);
+            compose(p, reach, drawing);
+        }
+        for (const QRect& part : dirty) {
+            const QRectF r(part);
+            painter.drawImage(r, scratch_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+        }
     }
+    shapesShown_ = true;
 }
 
 }  // namespace orvalde

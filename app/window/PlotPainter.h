@@ -7,8 +7,10 @@
 #include <QPixmap>
 #include <QRectF>
 #include <QWidget>
+#include <vector>
 
 #include "measure/PlotModel.h"
+#include "measure/PlotShapes.h"
 
 namespace orvalde {
 
@@ -41,11 +43,20 @@ protected:
 private:
     PlotModel plot_;
     QPixmap frame_;  // PaintPlotFrame's picture for the current size and axes
+    QRectF box_;     // and its frame's box
+    // The series as drawn in box_; whether they are what the screen shows,
+    // so that a new plot repaints only where its series differ.
+    std::vector<SeriesShape> shapes_;
+    bool shapesShown_ = false;
     // PaintPlotLegend's picture over a transparent one, for the current size
-    // and series shown, and where it painted.
+    // and series shown, its size and box, and where it painted; whether the
+    // box is where plot_'s data puts it.
     QImage legend_;
+    QSizeF legendSize_;
     QRectF legendBox_;
     QRect legendRect_;
+    bool legendPlaced_ = false;
+    QImage scratch_;  // where a part of the plot is put together before it is shown
 };
 
 }  // namespace orvalde

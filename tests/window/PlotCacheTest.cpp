@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -75,6 +79,56 @@ TEST(PlotCache, ShowsWhatAFreshPaintingShows) {
     EXPECT_LE(Farthest(shown(), Afresh(view.plot(), view.size())), kRounding);
     // Stale parts would differ by far more than rounding: the check can see them.
     EXPECT_GT(Farthest(Afresh(Plot(20, 1.5, false), view.size()), Afresh(Plot(20, 1.5), view.size())), 100);
+}
+
+// A line growing sample by sample and sliding along fixed axes, and a marker
+// moving, as the displacement plot does between refreshes.
+PlotModel Running(int last, int first = 0) {
+    PlotModel m = Plot(40, 0);
+    m.series[0].points.clear();
+    for (int i = first; i <= last; ++i) m.series[0].points.push_back({i * 0.1, 55 * std::sin(i * 0.1)});
+    m.series[1].points = {{last * 0.05, 30}};
+    return m;
+}
+
+// How much of the widget its paint events covered.
+struct PaintedArea : QObject {
+    long pixels = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region()) pixels += long(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
+// On screen the view repaints only where the series changed: what the
+// screen then shows must still be what painting the whole plot afresh gives.
+TEST(PlotCache, RepaintsOnlyWhereTheSeriesChanged) {
+    EnsureQtApplication();
+    PlotView view;
+    view.resize(520, 340);
+    view.setPlot(Running(150));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    PaintedArea painted;
+    view.installEventFilter(&painted);
+    const auto screen = [&] {
+        QApplication::processEvents();
+        return view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    constexpr int kRounding = 1;  // the legend's, as above
+    int steps = 0;
+    for (int last = 151; last <= 240; last += 3, ++steps) {  // growing
+        view.setPlot(Running(last));
+        EXPECT_LE(Farthest(screen(), Afresh(view.plot(), view.size())), kRounding) << last;
+    }
+    for (int first = 1; first <= 60; first += 3, ++steps) {  // sliding
+        view.setPlot(Running(240 + first, first));
+        EXPECT_LE(Farthest(screen(), Afresh(view.plot(), view.size())), kRounding) << first;
+    }
+    const long whole = long(view.width()) * view.height();
+    EXPECT_LT(painted.pixels, whole * steps / 10) << "repainted whole, or nearly";
 }
 
 // The readout keeps its paragraphs laid out between refreshes: it must show
