@@ -114,9 +114,9 @@ QRegion OrvaldeWindow::takeDirtyRegion() {
         // The smaller copy follows the drawing where it changed; what it
         // redid is what the screen needs.
         const bool fresh = syncScaled();
-        const std::vector<PixelRect> changed = surface_.takeDirtyRects(changedGroups_);
+        const std::vector<PixelRect> changed = surface_.takeDirtyRects();
         if (fresh) return rect();
-        rects = scaled_.update(surface_.image(), changed, &changedGroups_);
+        rects = scaled_.update(surface_.image(), changed);
         const double ratio = surface_.devicePixelRatio();
         if (ratio != 1) {
             // Rounded outward to logical pixels, neighbours may overlap again.

@@ -120,8 +120,7 @@ private:
     QPointer<QWidget> panel_;
     bool panelShown_ = false;
     PanelLayout layout_;
-    ScaledCopy scaled_;            // the drawing at layout_.drawingScale, while that is not 1
-    ChangedGroups changedGroups_;  // what changed in the drawing, for the copy
+    ScaledCopy scaled_;  // the drawing at layout_.drawingScale, while that is not 1
 };
 
 }  // namespace orvalde

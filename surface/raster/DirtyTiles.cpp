@@ -15,7 +15,7 @@ constexpr double kSide = DirtyTiles::kTileSide;
 
 DirtyTiles::DirtyTiles(int deviceWidth, int deviceHeight) {
     resize(deviceWidth, deviceHeight);
-    exact_.clear();
+    clear();
 }
 
 void DirtyTiles::resize(int deviceWidth, int deviceHeight) {
@@ -24,48 +24,29 @@ void DirtyTiles::resize(int deviceWidth, int deviceHeight) {
     columns_ = (width_ + kTileSide - 1) / kTileSide;
     rows_ = (height_ + kTileSide - 1) / kTileSide;
     marks_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
-    exact_.resize(width_, height_);
+    markAll();
 }
 
-void DirtyTiles::markTiles(int first, int last) {
-    constexpr int kGroupsPerTile = kTileSide / ChangedGroups::kGroup;
-    constexpr int kTilesPerWord = 64 / kGroupsPerTile;
-    constexpr std::uint64_t kTileBits = (std::uint64_t{1} << kGroupsPerTile) - 1;
-    const int words = exact_.wordsPerRow();
-    std::vector<std::uint64_t> merged(static_cast<std::size_t>(words));
-    for (int row = first; row <= last; ++row) {
-        std::fill(merged.begin(), merged.end(), std::uint64_t{0});
-        for (int y = row * kTileSide; y < std::min((row + 1) * kTileSide, height_); ++y) {
-            const std::uint64_t* bits = exact_.row(y);
-            for (int w = 0; w < words; ++w) merged[static_cast<std::size_t>(w)] |= bits[w];
-        }
-        std::uint8_t* marks = marks_.data() + static_cast<std::ptrdiff_t>(row) * columns_;
-        for (int w = 0; w < words; ++w) {
-            const std::uint64_t bits = merged[static_cast<std::size_t>(w)];
-            if (!bits) continue;
-            for (int i = 0; i < kTilesPerWord && w * kTilesPerWord + i < columns_; ++i)
-                marks[w * kTilesPerWord + i] = (bits >> (i * kGroupsPerTile) & kTileBits) != 0;
-        }
+void DirtyTiles::markAll() {
+    std::fill(marks_.begin(), marks_.end(), std::uint8_t{1});
+    firstRow_ = 0;
+    lastRow_ = rows_ - 1;
+}
+
+void DirtyTiles::clear() {
+    if (!isEmpty()) {
+        std::fill(marks_.begin() + static_cast<std::ptrdiff_t>(firstRow_) * columns_,
+                  marks_.begin() + static_cast<std::ptrdiff_t>(lastRow_ + 1) * columns_, std::uint8_t{0});
     }
+    firstRow_ = rows_;
+    lastRow_ = -1;
 }
 
-void DirtyTiles::clearTiles(int first, int last) {
-    std::fill(marks_.begin() + static_cast<std::ptrdiff_t>(first) * columns_,
-              marks_.begin() + static_cast<std::ptrdiff_t>(last + 1) * columns_, std::uint8_t{0});
-}
-
-std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio, ChangedGroups* exact) {
+std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {
     std::vector<PixelRect> rects;
-    const bool empty = isEmpty();
-    const int first = empty ? 0 : exact_.firstRow() / kTileSide, last = empty ? -1 : exact_.lastRow() / kTileSide;
-    markTiles(first, last);
-    if (exact) {
-        std::swap(exact_, *exact);
-        if (exact_.width() != width_ || exact_.height() != height_) exact_.resize(width_, height_);
-    }
-    exact_.clear();
-    if (empty) return rects;
+    if (isEmpty()) return rects;
     const double ratio = devicePixelRatio;
+    const int first = firstRow_, last = lastRow_;
 
     // Each tile row covers these logical rows. With a fractional ratio the
     // bands of neighbouring tile rows share a logical row, so the rectangles
@@ -129,7 +110,7 @@ std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio, ChangedGro
         }
         previousBottom = bottom;
     }
-    clearTiles(first, last);
+    clear();
     return rects;
 }
 

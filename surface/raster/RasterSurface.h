@@ -73,9 +73,6 @@ public:
     // The tiles of the pixels changed since the last call, as device-pixel
     // rectangles; resets them.
     std::vector<PixelRect> takeDirtyRects() { return dirty_.takeRects(1.0); }
-    // The same, with the changed pixels by rows and groups in `exact` (kept
-    // by the caller across calls), for what follows them more finely.
-    std::vector<PixelRect> takeDirtyRects(ChangedGroups& exact) { return dirty_.takeRects(1.0, &exact); }
     // The same in logical pixels, rounded outward; resets them too.
     std::vector<PixelRect> takeDirtyLogicalRects() { return dirty_.takeRects(dpr_); }
 

@@ -1,7 +1,6 @@
 #include "surface/raster/ScaledCopy.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 #include "surface/raster/RectBands.h"
@@ -189,8 +188,7 @@ PixelRect ScaledCopy::update(const PixelImage& source, PixelRect changed) {
     return redone;
 }
 
-std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::vector<PixelRect>& changed,
-                                          const ChangedGroups* exact) {
+std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::vector<PixelRect>& changed) {
     std::vector<PixelRect> covered;
     covered.reserve(changed.size());
     for (const PixelRect& r : changed) {
@@ -212,10 +210,6 @@ std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::v
         }
     }
     bands.resize(kept);
-    if (exact && exact->width() == sourceWidth_ && exact->height() == sourceHeight_) {
-        redo(source, *exact);
-        return bands;
-    }
     // A band's rectangles row by row: the source rows they read are read
     // together, while their memory is at hand.
     for (std::size_t i = 0, j = 0; i < bands.size(); i = j) {
@@ -229,46 +223,6 @@ std::vector<PixelRect> ScaledCopy::update(const PixelImage& source, const std::v
 void ScaledCopy::redo(const PixelImage& source, const PixelRect* parts, std::size_t count) {
     for (int t = parts[0].y; t < parts[0].y + parts[0].height; ++t) {
         for (std::size_t i = 0; i < count; ++i) redoRow(source, t, parts[i].x, parts[i].x + parts[i].width);
-    }
-}
-
-void ScaledCopy::redo(const PixelImage& source, const ChangedGroups& exact) {
-    if (exact.firstRow() > exact.lastRow()) return;
-    const int words = exact.wordsPerRow();
-    groupsRead_.resize(static_cast<std::size_t>(words));
-    int top, bottom;
-    rows_.covering(exact.firstRow(), exact.lastRow() + 1, &top, &bottom);
-    for (int t = top; t < bottom; ++t) {
-        const auto ti = static_cast<std::size_t>(t);
-        std::fill(groupsRead_.begin(), groupsRead_.end(), std::uint64_t{0});
-        for (int y = rows_.first[ti]; y < rows_.first[ti] + rows_.count[ti]; ++y) {
-            const std::uint64_t* row = exact.row(y);
-            for (int w = 0; w < words; ++w) groupsRead_[static_cast<std::size_t>(w)] |= row[w];
-        }
-        // Runs of changed groups, as the copy's columns that read them; runs
-        // a few columns apart are redone as one.
-        int left = 0, right = 0;
-        for (int w = 0; w < words; ++w) {
-            std::uint64_t bits = groupsRead_[static_cast<std::size_t>(w)];
-            while (bits) {
-                const int start = std::countr_zero(bits);
-                const int length = std::countr_one(bits >> start);
-                bits = start + length >= 64 ? 0 : bits & (~std::uint64_t{0} << (start + length));
-                const int from = (w * 64 + start) * ChangedGroups::kGroup;
-                const int to = std::min((w * 64 + start + length) * ChangedGroups::kGroup, sourceWidth_);
-                if (from >= to) continue;
-                int lo, hi;
-                columns_.covering(from, to, &lo, &hi);
-                if (right > left && lo - right <= kJoinedGap) {
-                    right = std::max(right, hi);
-                    continue;
-                }
-                if (right > left) redoRow(source, t, left, right);
-                left = lo;
-                right = hi;
-            }
-        }
-        if (right > left) redoRow(source, t, left, right);
     }
 }
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "surface/raster/ChangedGroups.h"
 #include "surface/raster/PixelImage.h"
 #include "surface/raster/PixelRect.h"
 
@@ -24,12 +23,8 @@ public:
     PixelRect update(const PixelImage& source, PixelRect changed);
     // The same for many changes at once, each pixel of the copy redone once
     // however many of them it covers. Returns the pixels redone as bands
-    // (UnionAsBands), pieces a few pixels apart joined. With `exact` (the
-    // same changes, finer, for a source of this size) only the pixels of the
-    // copy that read a changed group are redone; the bands returned still
-    // cover all of `changed`.
-    std::vector<PixelRect> update(const PixelImage& source, const std::vector<PixelRect>& changed,
-                                  const ChangedGroups* exact = nullptr);
+    // (UnionAsBands), pieces a few pixels apart joined.
+    std::vector<PixelRect> update(const PixelImage& source, const std::vector<PixelRect>& changed);
 
     const PixelImage& image() const { return copy_; }
     double scale() const { return scale_; }
@@ -53,8 +48,6 @@ private:
     // Averages the copy's pixels in `parts` afresh from the source; they
     // share their rows.
     void redo(const PixelImage& source, const PixelRect* parts, std::size_t count);
-    // Redoes the pixels of the copy that read a group `exact` marks.
-    void redo(const PixelImage& source, const ChangedGroups& exact);
     // Pixels [left, right) of row t of the copy.
     void redoRow(const PixelImage& source, int t, int left, int right);
     // The columns' weights laid out for averaging two pixels at once.
@@ -80,8 +73,6 @@ private:
     // the source rows it is averaged from.
     std::vector<std::uint32_t> line_;
     std::vector<const std::uint32_t*> rowsRead_;
-    // The groups changed in any source row one row of the copy reads.
-    std::vector<std::uint64_t> groupsRead_;
 };
 
 }  // namespace orvalde

@@ -18,9 +18,8 @@ public:
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
 
-    // Pixels first..last (inclusive) of row y, clipped to the image. Kept
-    // inline in the rasterisers' loops, where most spans change nothing.
-    [[gnu::always_inline]] void fillSpan(int y, int first, int last, std::uint32_t colour) {
+    // Pixels first..last (inclusive) of row y, clipped to the image.
+    void fillSpan(int y, int first, int last, std::uint32_t colour) {
         if (y < 0 || y >= image_.height()) return;
         if (first < 0) first = 0;
         if (last >= image_.width()) last = image_.width() - 1;
@@ -35,7 +34,7 @@ public:
         dirty_.markRow(y, first, last);
     }
 
-    [[gnu::always_inline]] void set(int x, int y, std::uint32_t colour) {
+    void set(int x, int y, std::uint32_t colour) {
         if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
         std::uint32_t& pixel = image_.row(y)[x];
         if (pixel == colour) return;

@@ -10,7 +10,6 @@
 
 #include "surface/raster/RectBands.h"
 #include "surface/raster/ScaledCopy.h"
-#include "surface/raster/TrackedPixels.h"
 
 namespace orvalde {
 namespace {
@@ -56,49 +55,6 @@ TEST(ScaledCopy, UpdatedWhereTheDrawingChangedEqualsAFreshCopy) {
         ASSERT_EQ(kept.image().width(), static_cast<int>(std::ceil(301 * scale))) << scale;
         EXPECT_TRUE(kept.image().pixels() == fresh.image().pixels()) << scale;
         EXPECT_TRUE(kept.update(source, {400, 0, 10, 10}).empty());
-    }
-}
-
-// As a tick leaves them: spans drawn through the tracked image, the copy
-// redoing only what reads a changed group of pixels. Spans cross the groups'
-// words (every 512 pixels) and the odd last group; some are drawn over
-// themselves and change nothing.
-TEST(ScaledCopy, FollowingTheChangedGroupsEqualsAFreshCopy) {
-    std::mt19937 random(5);
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<>(low, high)(random); };
-    for (double scale : {0.6, 0.37, 0.9}) {
-        PixelImage source(1203, 90, kWhite, ChannelOrder::Bgrx);
-        DirtyTiles dirty(source.width(), source.height());
-        TrackedPixels pixels(source, dirty);
-        ChangedGroups groups;
-        ScaledCopy kept;
-        kept.reset(source, scale);
-        dirty.takeRects(1.0, &groups);
-        for (int tick = 0; tick < 30; ++tick) {
-            for (int span = pick(0, 40); span > 0; --span) {
-                const int x = pick(-10, 1210), y = pick(0, 89);
-                pixels.fillSpan(y, x, x + pick(0, 700), pick(0, 3) == 0 ? kWhite : 0xff000000u | random());
-            }
-            const PixelImage before = kept.image();
-            // Now and then the changes are taken without the groups, as when
-            // the copy is not shown: the next groups must still hold all
-            // that changed since.
-            const bool fine = tick % 10 != 5;
-            const std::vector<PixelRect> changed = fine ? dirty.takeRects(1.0, &groups) : dirty.takeRects(1.0);
-            const std::vector<PixelRect> redone = kept.update(source, changed, fine ? &groups : nullptr);
-            ScaledCopy fresh;
-            fresh.reset(source, scale);
-            ASSERT_TRUE(kept.image().pixels() == fresh.image().pixels()) << scale << " tick " << tick;
-            // The screen is asked to repaint every pixel of the copy that changed.
-            for (int y = 0; y < before.height(); ++y) {
-                for (int x = 0; x < before.width(); ++x) {
-                    if (before.at(x, y) == kept.image().at(x, y)) continue;
-                    ASSERT_TRUE(
-                        std::any_of(redone.begin(), redone.end(), [&](const PixelRect& r) { return r.contains(x, y); }))
-                        << x << "," << y;
-                }
-            }
-        }
     }
 }
 

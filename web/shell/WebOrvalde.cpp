@@ -181,8 +181,8 @@ const PixelImage& WebOrvalde::shownImage() {
 }
 
 std::vector<PixelRect> WebOrvalde::takeDirtyRects() {
+    std::vector<PixelRect> changed = surface_.takeDirtyRects();
     const bool scaled = layout_.drawingScale != 1;
-    std::vector<PixelRect> changed = scaled ? surface_.takeDirtyRects(changedGroups_) : surface_.takeDirtyRects();
     if (scaled) syncScaled();
     if (wholeShown_) {
         wholeShown_ = false;
@@ -192,7 +192,7 @@ std::vector<PixelRect> WebOrvalde::takeDirtyRects() {
     if (!scaled) return changed;
     // The copy is redone where the drawing changed, each of its pixels once
     // for all of the tick's rectangles; what it redid is what the page copies.
-    return scaled_.update(surface_.image(), changed, &changedGroups_);
+    return scaled_.update(surface_.image(), changed);
 }
 
 }  // namespace orvalde

@@ -118,8 +118,7 @@ private:
     bool panelShown_ = false;
     PanelLayout layout_;
     ScaledCopy scaled_;
-    ChangedGroups changedGroups_;  // what changed in the drawing, for the copy
-    bool wholeShown_ = false;      // the shown image changed size or scale: all of it is new
+    bool wholeShown_ = false;  // the shown image changed size or scale: all of it is new
 };
 
 }  // namespace orvalde
