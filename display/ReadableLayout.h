@@ -23,8 +23,8 @@ struct ScreenLayoutInput {
 PixelRect BobRegion(const WorldMapping& world, double circleRadius = 20);
 
 // Free rectangles for the key, best first: above the apparatus right of the
-// buttons, above it below the buttons across the window, then the strip right
-// of the apparatus. Empty ones are left out.
+// buttons, above it below the buttons across the window, the strip right of
+// the apparatus, then the band below the status line. Empty ones are left out.
 std::vector<PixelRect> LegendPlaces(const ScreenLayoutInput& in);
 
 // The band below the apparatus, right of the scroll bar.

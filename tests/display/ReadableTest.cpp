@@ -79,6 +79,24 @@ TEST(ReadableLayout, KeyAndStatusLeaveTheBobsButtonsAndBarFree) {
         EXPECT_FALSE(Overlap(status, bobs)) << w;
         EXPECT_FALSE(Overlap(status, in.scrollBar)) << w;
         EXPECT_LE(status.y + status.height, h);
+
+        // With the panel docked beside the smaller drawing, the key still has
+        // room for its two columns of eight rows, off all of that and the
+        // panel (the bar shown at the drawing's scale).
+        const PanelLayout docked = DockPanel(in, hw, hh, true);
+        ScreenLayoutInput shown = DockedScreen(in, docked);
+        const double k = docked.drawingScale;
+        shown.scrollBar = {0, static_cast<int>(in.scrollBar.y * k), static_cast<int>(in.scrollBar.width * k), 33};
+        const PixelRect smallBobs = BobRegion(shown.world), shownStatus = StatusPlace(shown);
+        const PixelRect panel{static_cast<int>(docked.panel.x), static_cast<int>(docked.panel.y),
+                              static_cast<int>(docked.panel.width), static_cast<int>(docked.panel.height)};
+        bool roomy = false;
+        for (const PixelRect& r : LegendPlaces(shown)) {
+            for (const PixelRect& taken : {smallBobs, shown.buttons, shown.scrollBar, shownStatus, panel})
+                EXPECT_FALSE(Overlap(r, taken)) << w;
+            roomy = roomy || (r.width >= 440 && r.height >= 170);
+        }
+        EXPECT_TRUE(roomy) << w;
     }
 }
 
