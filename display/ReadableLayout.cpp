@@ -76,8 +76,8 @@ std::vector<PixelRect> LegendPlaces(const ScreenLayoutInput& in) {
     add(0, buttonsBottom, right, bobs.y);
     add(bobs.x + bobs.width, buttonsRight > bobs.x + bobs.width ? buttonsBottom : 0, right,
         status.empty() ? in.clientHeight : status.y);
-    // Below the status line and the scroll bar: the room a drawing shown
-    // smaller beside the panel leaves.
+    // Below the status line and the scroll bar, last: there is room there
+    // mostly when the drawing is shown smaller beside the panel.
     const int below = std::max({bobs.y + bobs.height, status.empty() ? 0 : status.y + status.height,
                                 in.scrollBar.empty() ? 0 : in.scrollBar.y + in.scrollBar.height});
     add(0, below, right, in.clientHeight);

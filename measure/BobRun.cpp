@@ -21,6 +21,7 @@ void RecordPass(BobRun& run, double time) {
 void KeepTrace(BobRun& run, double t, double d) {
     // Drop the older half now and then rather than shifting on every sample.
     if (run.trace.size() >= 2 * kTraceSamples) {
+        run.traceDropped += run.trace.size() - kTraceSamples;
         run.trace.erase(run.trace.begin(), run.trace.end() - static_cast<std::ptrdiff_t>(kTraceSamples));
     }
     run.trace.push_back({t, d});

@@ -3,6 +3,7 @@
 // through the lowest point (interpolated between the ticks around it) and the
 // full periods measured from them.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct BobRun {
     double lowestX = 0;
     std::vector<PassRecord> passes;
     std::vector<DisplacementSample> trace;  // the most recent samples, bounded
+    std::size_t traceDropped = 0;           // samples dropped from the trace's front so far
     double time = 0;                        // latest sample's simulated time
     int periods = 0;
     double periodSum = 0;

@@ -97,10 +97,14 @@ PlotModel DisplacementPlot(const Measurements& m, const Translator& language) {
                                                 [](const DisplacementSample& d, double t) { return d.time < t; });
             const auto from = static_cast<std::size_t>(first - trace.begin());
             const std::size_t stride = (trace.size() - from) / kMaxLinePoints + 1;
-            // Every stride-th sample of the whole trace, not of the window:
-            // as the window slides, the points it still shows stay the same
-            // points, and the line keeps its shape instead of shimmering.
-            for (std::size_t i = (from + stride - 1) / stride * stride; i < trace.size(); i += stride) {
+            // Every stride-th sample counted from the run's first, not from
+            // the window's or from what the trace still keeps: as the window
+            // slides and the trace drops its oldest samples, the points still
+            // shown stay the same points, and the line keeps its shape
+            // instead of shimmering.
+            const std::size_t dropped = m.run(bob).traceDropped;
+            for (std::size_t i = (dropped + from + stride - 1) / stride * stride - dropped; i < trace.size();
+                 i += stride) {
                 const DisplacementSample& d = trace[i];
                 s.points.push_back({d.time, d.displacement});
                 reach = std::max(reach, std::fabs(d.displacement));

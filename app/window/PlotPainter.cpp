@@ -299,7 +299,8 @@ namespace {
 // What the legend shows: the names, colours and styles of the series with
 // points, and where the frame's box is.
 bool SameLegend(const PlotModel& a, const PlotModel& b) {
-    if (a.title != b.title || a.x != b.x || a.y != b.y) return false;  // the box may have moved
+    // The box may have moved.
+    if (a.title != b.title || a.x != b.x || a.y != b.y || a.decimalSeparator != b.decimalSeparator) return false;
     std::size_t i = 0, j = 0;
     for (;; ++i, ++j) {
         while (i < a.series.size() && a.series[i].points.empty()) ++i;
@@ -314,7 +315,9 @@ bool SameLegend(const PlotModel& a, const PlotModel& b) {
 
 void PlotView::setPlot(PlotModel plot) {
     if (plot == plot_) return;  // most refreshes leave the period plot as it was
-    const bool sameFrame = plot.title == plot_.title && plot.x == plot_.x && plot.y == plot_.y;
+    // The separator writes the tick texts, whose widths place the box.
+    const bool sameFrame = plot.title == plot_.title && plot.x == plot_.x && plot.y == plot_.y &&
+                           plot.decimalSeparator == plot_.decimalSeparator;
     const bool sameLegend = SameLegend(plot, plot_);
     plot_ = std::move(plot);
     if (!sameFrame) frame_ = QPixmap();

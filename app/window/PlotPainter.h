@@ -44,8 +44,9 @@ private:
     PlotModel plot_;
     QPixmap frame_;  // PaintPlotFrame's picture for the current size and axes
     QRectF box_;     // and its frame's box
-    // The series as drawn in box_; whether they are what the screen shows,
-    // so that a new plot repaints only where its series differ.
+    // The series as drawn in box_; whether they are what the screen shows
+    // once the repaints asked for have run, so that a new plot repaints only
+    // where its series differ.
     std::vector<SeriesShape> shapes_;
     bool shapesShown_ = false;
     // PaintPlotLegend's picture over a transparent one, for the current size

@@ -99,6 +99,14 @@ TEST(PlotShapes, ARunningDisplacementPlotChangesOnlyNearTheLinesEnds) {
     }
     // A line sampled more sparsely as it grows is drawn anew each time.
     EXPECT_LE(wide, 4);
+    // The run drops its trace's oldest samples now and then, by a count the
+    // stride need not divide: no point still shown moves.
+    for (BobKind bob : {BobKind::Cycloid, BobKind::Exact}) {
+        BobRun& run = m.run(bob);
+        run.trace.erase(run.trace.begin(), run.trace.begin() + 700);
+        run.traceDropped += 700;
+    }
+    EXPECT_EQ(DisplacementPlot(m).series, plot.series);
 }
 
 }  // namespace
