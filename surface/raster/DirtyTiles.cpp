@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "surface/raster/PixelMath.h"
+#include "surface/raster/RectBands.h"
 
 namespace orvalde {
 namespace {
@@ -63,9 +64,8 @@ std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
     std::vector<std::uint8_t> merged(static_cast<std::size_t>(columns_));
-    std::vector<std::pair<int, int>> runs, previousRuns;
-    std::size_t previousBand = 0;
-    int previousBottom = -1;
+    BandWriter::Runs runs;
+    BandWriter writer(rects);
     int low = 0, high = -1;  // the tile rows, less `first`, covering the piece
     const int count = last - first + 1;
     for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
@@ -98,17 +98,8 @@ std::vector<PixelRect> DirtyTiles::takeRects(double devicePixelRatio) {
             else
                 runs.emplace_back(left, right);
         }
-        if (runs.empty()) continue;
-
-        if (top == previousBottom && runs == previousRuns) {
-            // The same tiles as the band above: that band grows downwards.
-            for (std::size_t i = previousBand; i < rects.size(); ++i) rects[i].height = bottom - rects[i].y;
-        } else {
-            previousBand = rects.size();
-            for (const auto& [left, right] : runs) rects.push_back({left, top, right - left, bottom - top});
-            std::swap(runs, previousRuns);
-        }
-        previousBottom = bottom;
+        // The same tiles as the band above grow that band downwards.
+        if (!runs.empty()) writer.add(top, bottom, runs);
     }
     clear();
     return rects;

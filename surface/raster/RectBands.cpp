@@ -25,9 +25,9 @@ std::vector<PixelRect> UnionAsBands(const std::vector<PixelRect>& rects) {
     // Between two neighbouring edges every rectangle either covers all rows
     // or none: the rows there share one set of runs.
     std::vector<PixelRect> active;
-    std::vector<std::pair<int, int>> spans, runs, previousRuns;
-    std::size_t next = 0, previousBand = 0;
-    int previousBottom = -1;
+    BandWriter::Runs spans, runs;
+    std::size_t next = 0;
+    BandWriter writer(bands);
     for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
         const int top = edges[e], bottom = edges[e + 1];
         std::erase_if(active, [top](const PixelRect& r) { return r.y + r.height <= top; });
@@ -42,17 +42,20 @@ std::vector<PixelRect> UnionAsBands(const std::vector<PixelRect>& rects) {
             else
                 runs.emplace_back(left, right);
         }
-        if (runs.empty()) continue;
-        if (top == previousBottom && runs == previousRuns) {
-            for (std::size_t i = previousBand; i < bands.size(); ++i) bands[i].height = bottom - bands[i].y;
-        } else {
-            previousBand = bands.size();
-            for (const auto& [left, right] : runs) bands.push_back({left, top, right - left, bottom - top});
-            std::swap(runs, previousRuns);
-        }
-        previousBottom = bottom;
+        if (!runs.empty()) writer.add(top, bottom, runs);
     }
     return bands;
+}
+
+void BandWriter::add(int top, int bottom, Runs& runs) {
+    if (top == previousBottom_ && runs == previousRuns_) {
+        for (std::size_t i = previousBand_; i < bands_.size(); ++i) bands_[i].height = bottom - bands_[i].y;
+    } else {
+        previousBand_ = bands_.size();
+        for (const auto& [left, right] : runs) bands_.push_back({left, top, right - left, bottom - top});
+        std::swap(runs, previousRuns_);
+    }
+    previousBottom_ = bottom;
 }
 
 }  // namespace orvalde
